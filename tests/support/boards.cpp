@@ -1,0 +1,67 @@
+#include "tests/support/boards.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Test diagrams are indented with the code around them; the spaces are not part of a row.
+std::string withoutIndent(const std::string& diagram) {
+    std::string text;
+    bool lineStart = true;
+    for (char c : diagram) {
+        if (lineStart && c == ' ') {
+            continue;
+        }
+        lineStart = c == '\n';
+        text += c;
+    }
+    return text;
+}
+
+} // namespace
+
+void placeBoard(Game& position, const std::string& diagram, int sideToMove) {
+    const DiagramResult board = parseDiagram(withoutIndent(diagram));
+    ASSERT_TRUE(board.ok) << board.error;
+    loadDiagram(position, board.diagram, sideToMove);
+}
+
+void placePieces(Game& position, std::initializer_list<PlacedPiece> pieces, int sideToMove) {
+    Diagram diagram;
+    for (const PlacedPiece& piece : pieces) {
+        diagram.at(piece.x, piece.y) = piece.code;
+    }
+    loadDiagram(position, diagram, sideToMove);
+}
+
+BoardSnapshot snapshot(const Game& position) {
+    BoardSnapshot cells{};
+    for (int x = 0; x < BoardSize; ++x) {
+        for (int y = 0; y < BoardSize; ++y) {
+            cells[x * BoardSize + y] = position.getSquare(x, y);
+        }
+    }
+    return cells;
+}
+
+int randAfterDraws(unsigned seed, long long draws) {
+    std::srand(seed);
+    for (long long i = 0; i < draws; ++i) {
+        std::rand();
+    }
+    return std::rand();
+}
+
+unsigned seedWithJitters(std::initializer_list<int> bits) {
+    for (unsigned seed = 1;; ++seed) {
+        std::srand(seed);
+        bool matches = true;
+        for (int bit : bits) {
+            matches = matches && std::rand() % 2 == bit;
+        }
+        if (matches) {
+            return seed;
+        }
+    }
+}
