@@ -2,6 +2,8 @@
 
 namespace {
 
+constexpr PieceEntry anyPiece{-1, -1, 0};
+
 bool hasPieces(const PieceList& list, int side) {
     return list[halfStart(side)].x != BlankEntry.x;
 }
@@ -15,53 +17,71 @@ bool gameGoesOn(const Game& position, int side) {
     return position.sideHasCapture(side) == 1 || position.sideHasNoStep(side) == 0;
 }
 
-long long countFromTurnStart(Game& position, int side, int depth);
+class TurnCounter {
+public:
+    TurnCounter(Game& position, ChainRule rule) : position(position), rule(rule) {}
 
-// Every move of the required kind for the side, each followed by the rest of its turn.
-long long countMoves(Game& position, int side, int depth, int captureRequired) {
-    PieceList list;
-    position.listPieces(list);
-    long long total = 0;
-    for (int i = halfStart(side); i < halfStart(side) + PiecesPerSide; ++i) {
-        DirectionFlags flags;
-        if (captureRequired == 1) {
-            position.jumpOptions(list[i].x, list[i].y, flags);
-        } else {
-            position.stepOptions(list[i].x, list[i].y, flags);
+    long long fromTurnStart(int side, int depth) {
+        if (depth == 0) {
+            return 1;
         }
-        for (int slot = 0; slot < 4; ++slot) {
-            if (flags[slot] != 1) {
+        if (!gameGoesOn(position, side)) {
+            return 0;
+        }
+        return moves(side, depth, position.sideHasCapture(side), anyPiece);
+    }
+
+private:
+    // Every move of the required kind (by one piece only, when mover names one), each followed by
+    // the rest of its turn.
+    long long moves(int side, int depth, int captureRequired, PieceEntry mover) {
+        PieceList list;
+        position.listPieces(list);
+        long long total = 0;
+        for (int i = halfStart(side); i < halfStart(side) + PiecesPerSide; ++i) {
+            const PieceEntry piece = list[i];
+            if (mover.x != anyPiece.x && (piece.x != mover.x || piece.y != mover.y)) {
                 continue;
             }
-            UndoRecord undo;
+            DirectionFlags flags;
             if (captureRequired == 1) {
-                position.applyJump(list[i].x, list[i].y, slot, undo);
-                const bool chainGoesOn =
-                    undo.wasCrowned == 0 && position.canCapture(undo.toX, undo.toY, side) == 1;
-                total += chainGoesOn ? countMoves(position, side, depth, 1)
-                                     : countFromTurnStart(position, 1 - side, depth - 1);
+                position.jumpOptions(piece.x, piece.y, flags);
             } else {
-                position.applyStep(list[i].x, list[i].y, slot, undo);
-                total += countFromTurnStart(position, 1 - side, depth - 1);
+                position.stepOptions(piece.x, piece.y, flags);
             }
-            position.undoMove(undo);
+            for (int slot = 0; slot < 4; ++slot) {
+                if (flags[slot] == 1) {
+                    total += afterMove(side, depth, captureRequired, piece, slot);
+                }
+            }
         }
+        return total;
     }
-    return total;
-}
 
-long long countFromTurnStart(Game& position, int side, int depth) {
-    if (depth == 0) {
-        return 1;
+    long long afterMove(int side, int depth, int captureRequired, PieceEntry piece, int slot) {
+        UndoRecord undo;
+        long long total;
+        if (captureRequired == 1) {
+            position.applyJump(piece.x, piece.y, slot, undo);
+            const bool chainGoesOn =
+                undo.wasCrowned == 0 && position.canCapture(undo.toX, undo.toY, side) == 1;
+            const PieceEntry next =
+                rule == ChainRule::SamePiece ? PieceEntry{undo.toX, undo.toY, 0} : anyPiece;
+            total = chainGoesOn ? moves(side, depth, 1, next) : fromTurnStart(1 - side, depth - 1);
+        } else {
+            position.applyStep(piece.x, piece.y, slot, undo);
+            total = fromTurnStart(1 - side, depth - 1);
+        }
+        position.undoMove(undo);
+        return total;
     }
-    if (!gameGoesOn(position, side)) {
-        return 0;
-    }
-    return countMoves(position, side, depth, position.sideHasCapture(side));
-}
+
+    Game& position;
+    ChainRule rule;
+};
 
 } // namespace
 
-long long countTurnSequences(Game& position, int side, int depth) {
-    return countFromTurnStart(position, side, depth);
+long long countTurnSequences(Game& position, int side, int depth, ChainRule rule) {
+    return TurnCounter(position, rule).fromTurnStart(side, depth);
 }

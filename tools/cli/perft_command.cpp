@@ -6,15 +6,19 @@
 #include <iostream>
 
 const char* const perftHelp =
-    "usage: yorunami-cli perft D [--side red|blue] [--board]\n"
+    "usage: yorunami-cli perft D [--side red|blue] [--board] [--same-piece-chains]\n"
     "\n"
     "Prints 'perft D N': the number of distinct sequences of D turns from the 12-men start\n"
     "position, or with --board from a board diagram read from stdin. A turn is one plain move or "
     "a\n"
-    "whole capture chain as the game plays it. The side to move first is red unless --side says.\n";
+    "whole capture chain as the game plays it: after a jump that can go on, any piece of the side\n"
+    "that can capture may jump next. With --same-piece-chains only the piece that has just jumped\n"
+    "goes on, as in English draughts, whose published counts this then gives. The side to move\n"
+    "first is red unless --side says.\n";
 
 int runPerft(const Args& args) {
-    const Options options(args, {{"--side", true}, {"--board", false}}, 1);
+    const Options options(
+        args, {{"--side", true}, {"--board", false}, {"--same-piece-chains", false}}, 1);
     if (options.plain().empty()) {
         throw UsageError("perft needs a depth");
     }
@@ -32,6 +36,8 @@ int runPerft(const Args& args) {
             game.switchSide();
         }
     }
-    std::cout << "perft " << depth << ' ' << countTurnSequences(game, side, depth) << '\n';
+    const ChainRule rule =
+        options.has("--same-piece-chains") ? ChainRule::SamePiece : ChainRule::AnyCapturingPiece;
+    std::cout << "perft " << depth << ' ' << countTurnSequences(game, side, depth, rule) << '\n';
     return 0;
 }
