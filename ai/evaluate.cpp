@@ -1,27 +1,22 @@
-// Material with a one-point jitter: a king is worth 3, a man 2.
+// Material with a one-point jitter: a king is worth 3, a man 2. The counts of the 64 playing
+// squares come from the sets the board keeps.
 #include "engine/game.h"
 
 #include <cstdlib>
 
-int Game::evaluate() {
-    int redMen = 0;
-    int redKings = 0;
-    int blueMen = 0;
-    int blueKings = 0;
-    for (int x = FirstPlayingLine; x <= LastPlayingLine; ++x) {
-        for (int y = FirstPlayingLine; y <= LastPlayingLine; ++y) {
-            switch (getSquare(x, y)) {
-            case RedMan: ++redMen; break;
-            case RedKing: ++redKings; break;
-            case BlueMan: ++blueMen; break;
-            case BlueKing: ++blueKings; break;
-            default: break;
-            }
-        }
-    }
-    const int base = 3 * (blueKings - redKings) + 2 * (blueMen - redMen);
-    // The jitter leans towards the side whose turn it is in the game, not the side at the node.
+int Game::evaluate() { return scoreLeaf(materialBalance()); }
+
+int Game::materialBalance() const {
+    const int redMen = cellCount(codeCells[RedMan]);
+    const int redKings = cellCount(codeCells[RedKing]);
+    const int blueMen = cellCount(codeCells[BlueMan]);
+    const int blueKings = cellCount(codeCells[BlueKing]);
+    return 3 * (blueKings - redKings) + 2 * (blueMen - redMen);
+}
+
+// The jitter leans towards the side whose turn it is in the game, not the side at the node.
+int Game::scoreLeaf(int balance) {
     const int jitter = std::rand() % 2;
     ++leafCount;
-    return sideToMove == Blue ? base + jitter : base - jitter;
+    return sideToMove == Blue ? balance + jitter : balance - jitter;
 }

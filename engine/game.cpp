@@ -21,6 +21,7 @@ bool isBorderLine(int line) {
     return line < FirstPlayingLine || line > LastPlayingLine;
 }
 
+
 // One row of the start position. Rank 1 is a side's back row, rank 3 its front row.
 struct StartRow {
     int y;
@@ -68,6 +69,10 @@ void Game::resetBoard() {
             board[cellIndex(x, y)] = isBorderLine(x) || isBorderLine(y) ? Wall : Empty;
         }
     }
+    for (CellSet& cells : codeCells) {
+        cells = 0;
+    }
+    codeCells[Empty] = AllPlayingCells;
 }
 
 void Game::placeStartRows() {
@@ -133,24 +138,22 @@ void Game::setBlueAllKings(int value) {
     }
 }
 
+// Each half in scan order, which is the order of the bits; a half holds 12 pieces at most.
 void Game::listPieces(PieceList& list) const {
-    int blue = 0;
-    int red = 0;
-    for (int x = FirstPlayingLine; x <= LastPlayingLine; ++x) {
-        for (int y = FirstPlayingLine; y <= LastPlayingLine; ++y) {
-            switch (getSquare(x, y)) {
-            case RedMan: list[PiecesPerSide + red++] = {x, y, 0}; break;
-            case RedKing: list[PiecesPerSide + red++] = {x, y, 1}; break;
-            case BlueMan: list[blue++] = {x, y, 0}; break;
-            case BlueKing: list[blue++] = {x, y, 1}; break;
-            default: break;
-            }
+    for (int side : {Blue, Red}) {
+        const int first = halfStart(side);
+        const CellSet kings = codeCells[side == Red ? RedKing : BlueKing];
+        CellSet pieces = piecesOf(side);
+        int i = 0;
+        for (; i < PiecesPerSide && pieces != 0; ++i) {
+            const int index = lowestCellIndex(pieces);
+            const CellSet bit = CellSet{1} << index;
+            list[first + i] = {FirstPlayingLine + index / 8, FirstPlayingLine + index % 8,
+                               (kings & bit) != 0 ? 1 : 0};
+            pieces ^= bit;
         }
-    }
-    for (int j = red; j < PiecesPerSide; ++j) {
-        list[PiecesPerSide + j] = BlankEntry;
-    }
-    for (int i = blue; i < PiecesPerSide; ++i) {
-        list[i] = BlankEntry;
+        for (; i < PiecesPerSide; ++i) {
+            list[first + i] = BlankEntry;
+        }
     }
 }

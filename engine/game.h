@@ -2,6 +2,7 @@
 // computer player as operations on it. Nothing here allocates or does input or output.
 #pragma once
 
+#include "engine/cell_sets.h"
 #include "engine/types.h"
 
 // What one made move needs to be taken back inside the search.
@@ -14,6 +15,16 @@ struct UndoRecord {
     int wasCrowned;
 };
 
+// The moves of a side's first count pieces, as sets of the squares that can move in each slot.
+struct SideMoves {
+    CellSet pieces;
+    CellSet steps[4];
+    CellSet jumps[4];
+
+    bool canStep() const { return (steps[0] | steps[1] | steps[2] | steps[3]) != 0; }
+    bool canJump() const { return (jumps[0] | jumps[1] | jumps[2] | jumps[3]) != 0; }
+};
+
 class Game {
 public:
     Game();
@@ -23,7 +34,13 @@ public:
     void newGame();
 
     int getSquare(int x, int y) const { return board[cellIndex(x, y)]; }
-    void setSquare(int x, int y, int code) { board[cellIndex(x, y)] = code; }
+    void setSquare(int x, int y, int code) {
+        int& cell = board[cellIndex(x, y)];
+        const CellSet bit = cellBit(x, y); // nothing for the border
+        codeCells[trackedCode(cell)] &= ~bit;
+        codeCells[trackedCode(code)] |= bit;
+        cell = code;
+    }
 
     int getSideToMove() const { return sideToMove; }
     void switchSide();
@@ -52,6 +69,8 @@ public:
     int sideHasCapture(int side) const;
     int sideHasNoStep(int side) const;
     void makeMove(Move move);
+    // What sideHasCapture, sideHasNoStep and the search share: side is Red or Blue.
+    SideMoves sideMoves(int side) const;
 
     // --- Computer player (ai/) ---
     int search(int side, int depth, int alpha, int beta, Move& out);
@@ -68,8 +87,22 @@ public:
 
 private:
     static constexpr int cellIndex(int x, int y) { return x * BoardSize + y; }
+    int materialBalance() const;
+    int scoreLeaf(int balance);
+    int valueAfterMove(int side, int depth, int alpha, int beta, int x, int y, int slot,
+                       int captureRequired);
     void resetBoard();
     void placeStartRows();
+    CellSet piecesOf(int side) const {
+        return side == Red ? codeCells[RedMan] | codeCells[RedKing]
+                           : codeCells[BlueMan] | codeCells[BlueKing];
+    }
+    // Codes outside 0..9 are stored on the board but belong to no set.
+    static constexpr int UntrackedCode = Wall + 1;
+    static constexpr int trackedCode(int code) {
+        return code >= 0 && code <= Wall ? code : UntrackedCode;
+    }
+    CellSet cellsHolding(int code) const { return codeCells[code]; }
 
     int pieceSetting;
     int vsHuman;
@@ -81,6 +114,9 @@ private:
     int redCount;
     int blueCount;
     int board[BoardCells];
+    // The playing squares holding each code, kept by setSquare so that listing pieces, counting
+    // material and the side-wide tests need no scan of the board.
+    CellSet codeCells[UntrackedCode + 1];
     long long leafCount = 0;
 };
 

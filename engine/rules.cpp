@@ -107,37 +107,32 @@ void Game::jumpOptions(int x, int y, DirectionFlags& flags) const {
     }
 }
 
-// Both side scans run over the first count entries of the side's half: inside the search a count
-// can exceed the pieces on the board, and the blank entries then reached yield nothing.
-int Game::sideHasCapture(int side) const {
-    PieceList list;
-    listPieces(list);
-    const int first = halfStart(asCaptureSide(side));
-    const int n = std::min(getCount(side), PiecesPerSide);
-    for (int i = 0; i < n; ++i) {
-        if (canCapture(list[first + i].x, list[first + i].y, side) == 1) {
-            return 1;
-        }
+// The first count entries of a side's half: inside the search a count can exceed the pieces on
+// the board, and the blank entries then reached yield nothing. All those pieces are tested at once,
+// a direction at a time, on the sets of squares the board keeps.
+SideMoves Game::sideMoves(int side) const {
+    SideMoves moves{};
+    moves.pieces = firstCells(piecesOf(side), std::min(getCount(side), PiecesPerSide));
+    const CellSet kings = moves.pieces & cellsHolding(side == Red ? RedKing : BlueKing);
+    const int menSlots = side == Red ? UpSlots : DownSlots;
+    for (int slot = 0; slot < 4; ++slot) {
+        const CellSet movers = hasSlot(menSlots, slot) ? moves.pieces : kings;
+        moves.steps[slot] = movers & cellsFacing(cellsHolding(Empty), slot, 1);
+        moves.jumps[slot] = movers & cellsFacing(piecesOf(1 - side), slot, 1) &
+                            cellsFacing(cellsHolding(Empty), slot, 2);
     }
-    return 0;
+    return moves;
+}
+
+int Game::sideHasCapture(int side) const {
+    return sideMoves(asCaptureSide(side)).canJump() ? 1 : 0;
 }
 
 int Game::sideHasNoStep(int side) const {
     if (side != Blue && side != Red) {
         return 0;
     }
-    PieceList list;
-    listPieces(list);
-    const int first = halfStart(side);
-    const int n = std::min(getCount(side), PiecesPerSide);
-    for (int i = 0; i < n; ++i) {
-        DirectionFlags flags;
-        stepOptions(list[first + i].x, list[first + i].y, flags);
-        if (flags[0] || flags[1] || flags[2] || flags[3]) {
-            return 0;
-        }
-    }
-    return 1;
+    return sideMoves(side).canStep() ? 0 : 1;
 }
 
 void Game::makeMove(Move move) {
