@@ -4,7 +4,9 @@
 
 #include <cstdlib>
 
-int Game::evaluate() { return scoreLeaf(materialBalance()); }
+int Game::evaluate() {
+    return scoreLeaf(materialBalance());
+}
 
 int Game::materialBalance() const {
     const int redMen = cellCount(codeCells[RedMan]);

@@ -61,7 +61,9 @@ inline int cellCount(CellSet cells) {
     return static_cast<int>((cells * 0x0101010101010101ULL) >> 56);
 }
 
-inline int lowestCellIndex(CellSet cells) { return __builtin_ctzll(cells); }
+inline int lowestCellIndex(CellSet cells) {
+    return __builtin_ctzll(cells);
+}
 
 // Keeps the first n squares of a set in scan order.
 inline CellSet firstCells(CellSet cells, int n) {

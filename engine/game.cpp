@@ -21,7 +21,6 @@ bool isBorderLine(int line) {
     return line < FirstPlayingLine || line > LastPlayingLine;
 }
 
-
 // One row of the start position. Rank 1 is a side's back row, rank 3 its front row.
 struct StartRow {
     int y;
