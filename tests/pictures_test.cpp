@@ -1,0 +1,136 @@
+// The committed pictures are those described: white squares with a black top row and left
+// column, one disc shape, a crown for kings, and the two result pictures' lettering.
+#include "tests/support/pixel_canvas.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+constexpr Rgb red{255, 0, 0};
+constexpr Rgb blue{0, 0, 255};
+constexpr Rgb cyan{0, 255, 255};
+constexpr Rgb yellow{255, 255, 0};
+constexpr Rgb darkRed{128, 0, 0};
+constexpr Rgb darkBlue{0, 0, 128};
+
+struct SquarePicture {
+    const char* file;
+    bool hasDisc;
+    Rgb disc;
+    bool hasCrown;
+    Rgb crown;
+};
+
+const SquarePicture squarePictures[] = {
+    {"101-blue-man.bmp", true, blue, false, {}},
+    {"102-red-man.bmp", true, red, false, {}},
+    {"103-red-man-selected.bmp", true, cyan, false, {}},
+    {"104-blue-man-selected.bmp", true, yellow, false, {}},
+    {"105-empty.bmp", false, {}, false, {}},
+    {"106-red-king.bmp", true, red, true, darkRed},
+    {"108-blue-king-selected.bmp", true, yellow, true, blue},
+    {"109-blue-king.bmp", true, blue, true, darkBlue},
+    {"110-red-king-selected.bmp", true, cyan, true, red},
+};
+
+struct Span {
+    int left = 1000;
+    int top = 1000;
+    int right = -1;
+    int bottom = -1;
+    void add(int x, int y) {
+        left = std::min(left, x);
+        top = std::min(top, y);
+        right = std::max(right, x);
+        bottom = std::max(bottom, y);
+    }
+};
+
+TEST(SquarePictures, HaveOneDiscShapeACrownForKingsAndBlackOnlyAlongTwoEdges) {
+    const BitmapPicture empty = readBitmap(pictureFile("105-empty.bmp"));
+    const BitmapPicture reference = readBitmap(pictureFile("102-red-man.bmp"));
+    for (const SquarePicture& expected : squarePictures) {
+        const BitmapPicture picture = readBitmap(pictureFile(expected.file));
+        ASSERT_EQ(picture.width, 32) << expected.file;
+        ASSERT_EQ(picture.height, 32) << expected.file;
+        Span disc;
+        Span crown;
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                const Rgb colour = picture.at(x, y);
+                const bool edge = x == 0 || y == 0;
+                EXPECT_EQ(colour == BlackRgb, edge) << expected.file << " " << x << "," << y;
+                if (expected.hasCrown && colour == expected.crown) {
+                    crown.add(x, y);
+                } else if (!edge && !(colour == WhiteRgb)) {
+                    EXPECT_TRUE(expected.hasDisc && colour == expected.disc) << expected.file;
+                }
+                if (!edge && !(colour == WhiteRgb)) {
+                    disc.add(x, y);
+                }
+                // Every piece picture has its disc where the others have theirs.
+                const bool inDisc = !(colour == WhiteRgb) && !edge;
+                if (expected.hasDisc) {
+                    EXPECT_EQ(inDisc, !(reference.at(x, y) == WhiteRgb) && !edge);
+                } else {
+                    EXPECT_EQ(colour, empty.at(x, y));
+                }
+            }
+        }
+        if (expected.hasDisc) {
+            EXPECT_EQ(disc.left, 3) << expected.file;
+            EXPECT_EQ(disc.right, 30) << expected.file;
+            EXPECT_EQ(disc.top, 3) << expected.file;
+            EXPECT_EQ(disc.bottom, 30) << expected.file;
+        }
+        if (expected.hasCrown) {
+            EXPECT_EQ(crown.left, 7) << expected.file;
+            EXPECT_EQ(crown.right, 26) << expected.file;
+            EXPECT_EQ(crown.top, 11) << expected.file;
+            EXPECT_EQ(crown.bottom, 22) << expected.file;
+            // Three points on row 11, a solid band from row 15 down.
+            EXPECT_EQ(picture.at(7, 11), expected.crown);
+            EXPECT_EQ(picture.at(16, 11), expected.crown);
+            EXPECT_EQ(picture.at(17, 11), expected.crown);
+            EXPECT_EQ(picture.at(26, 11), expected.crown);
+            EXPECT_EQ(picture.at(12, 11), expected.disc);
+            for (int x = 7; x <= 26; ++x) {
+                EXPECT_EQ(picture.at(x, 15), expected.crown);
+                EXPECT_EQ(picture.at(x, 22), expected.crown);
+            }
+        }
+    }
+}
+
+TEST(ResultPictures, ShowTheirWordInLargeLettersOnBlack) {
+    struct Expected {
+        const char* file;
+        Rgb letters;
+        Span about;
+    };
+    const Expected results[] = {{"107-win.bmp", blue, {47, 86, 226, 177}},
+                                {"111-lose.bmp", red, {42, 88, 221, 179}}};
+    for (const Expected& expected : results) {
+        const BitmapPicture picture = readBitmap(pictureFile(expected.file));
+        ASSERT_EQ(picture.width, 264);
+        ASSERT_EQ(picture.height, 264);
+        Span letters;
+        for (int y = 0; y < 264; ++y) {
+            for (int x = 0; x < 264; ++x) {
+                const Rgb colour = picture.at(x, y);
+                ASSERT_TRUE(colour == BlackRgb || colour == expected.letters) << expected.file;
+                if (colour == expected.letters) {
+                    letters.add(x, y);
+                }
+            }
+        }
+        EXPECT_NEAR(letters.left, expected.about.left, 3) << expected.file;
+        EXPECT_NEAR(letters.top, expected.about.top, 3) << expected.file;
+        EXPECT_NEAR(letters.right, expected.about.right, 3) << expected.file;
+        EXPECT_NEAR(letters.bottom, expected.about.bottom, 3) << expected.file;
+    }
+}
+
+} // namespace

@@ -1,0 +1,39 @@
+// The game's pictures, drawn from their description: the nine 32x32 square pictures, the two
+// 264x264 result pictures and the two images of the icon.
+#pragma once
+
+#include "raster.h"
+
+#include <string>
+#include <vector>
+
+struct SquareLook {
+    const char* file;
+    int disc;  // palette index, or -1 for no disc
+    int crown; // palette index, or -1 for no crown
+};
+
+// By picture id order: 101 to 106 and 108 to 110.
+extern const std::vector<SquareLook> squareLooks;
+
+Raster squarePicture(const SquareLook& look);
+
+struct ResultLook {
+    const char* file;
+    const char32_t* word;
+    std::uint8_t colour;
+    int inkLeft; // where the lettering starts, as described
+    int inkTop;
+};
+
+extern const std::vector<ResultLook> resultLooks;
+
+// A black field with the word in large letters of the given CJK font. False, with the reason in
+// error, when the font cannot be used.
+bool resultPicture(const ResultLook& look, const std::string& fontFile, Raster& picture,
+                   std::string& error);
+
+constexpr std::uint8_t IconTransparent = 13; // a palette index the icon does not draw with
+
+// The impossible triangle: red bar on the left, blue on the right, yellow at the bottom.
+Raster iconImage(int size);
