@@ -1,0 +1,59 @@
+// How the board looks in the window: a 264x264 client area of 8x8 cells of 33 pixels, each
+// showing the 32x32 picture of its square in its top-left corner over a one-pixel grid. Painting
+// goes to a DrawingSurface, so it runs the same on the window and on a picture in memory.
+#pragma once
+
+constexpr int CellPixels = 33;
+constexpr int PicturePixels = 32;
+constexpr int BoardPixels = 8 * CellPixels; // the client area, both ways
+
+// Each square code 0 to 8 has a 32x32 picture of its own.
+constexpr int SquarePictureCount = 9;
+
+// The resource id of the picture of each square code.
+extern const int squarePictureIds[SquarePictureCount];
+
+struct PixelPoint {
+    int x;
+    int y;
+};
+
+struct PixelRect {
+    int left;
+    int top;
+    int right; // exclusive
+    int bottom;
+};
+
+// What painting needs of a surface. Erasing an invalidated area to white is the platform's part:
+// it happens before every paint, with the window class's white brush.
+class DrawingSurface {
+public:
+    virtual ~DrawingSurface() = default;
+    // A one-pixel black line from `from` up to, but not including, `to`.
+    virtual void drawLine(PixelPoint from, PixelPoint to) = 0;
+    // The 32x32 picture of a square code, unchanged, with its top-left corner at `at`.
+    virtual void copyPicture(int squareCode, PixelPoint at) = 0;
+};
+
+// The frame, then 8 vertical and 8 horizontal lines.
+void drawGrid(DrawingSurface& surface);
+// Each square's picture, row by row, read from the game's board.
+void drawPieces(DrawingSurface& surface);
+// A full paint: the grid, then the pieces over it.
+void paintBoard(DrawingSurface& surface);
+
+struct BoardSquare {
+    int x;
+    int y;
+};
+
+// Where a window of the given extent is centred on a desktop of the given extent, in signed
+// division that truncates towards zero: a window 5 pixels wider than the desktop gets -2.
+int centredPosition(int desktopExtent, int windowExtent);
+
+// The board square of a press at client pixel (x, y), each a 16-bit word taken as unsigned.
+BoardSquare squareAtPixel(unsigned x, unsigned y);
+
+// The 33x33 cell of board square (x, y); a square off the board gives a cell off the client area.
+PixelRect cellOfSquare(int x, int y);
