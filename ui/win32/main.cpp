@@ -1,0 +1,42 @@
+// Start-up: registers the window class, creates the main window and runs the message loop.
+#include "ui/resource.h"
+#include "ui/win32/main_window.h"
+
+namespace {
+
+bool registerMainClass() {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = mainWindowProc;
+    windowClass.hInstance = appInstance;
+    windowClass.hIcon = LoadIconA(appInstance, MAKEINTRESOURCEA(IDI_YORUNAMI));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
+    windowClass.lpszClassName = mainClassName;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR, int showCommand) {
+    appInstance = instance;
+    if (previousInstance == nullptr && !registerMainClass()) {
+        return 0;
+    }
+    // The outer size that leaves a 264x264 client area under the title and the menu bar.
+    RECT outer{0, 0, BoardPixels, BoardPixels};
+    AdjustWindowRect(&outer, MainWindowStyle, TRUE);
+    const HWND window = CreateWindowExA(
+        0, mainClassName, titleShiftJis, MainWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+        outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance, nullptr);
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+
+    MSG message{};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
