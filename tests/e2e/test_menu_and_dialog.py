@@ -1,0 +1,82 @@
+"""The menu and the settings dialog: what the dialog shows, OK, Cancel, Escape and the close box,
+and quitting by the menu or the window's close box."""
+
+import time
+import unittest
+
+from wine_game import EMPTY, RED_MAN, GameWindow, start_board
+
+STRENGTH_BUTTONS = [1002] + list(range(1006, 1017))
+MEN_4, MEN_8, MEN_12 = 1017, 1018, 1019
+RED_FIRST, VS_HUMAN, RED_KINGS, BLUE_KINGS = 1001, 1005, 1004, 1003
+OK, CANCEL = 1, 2
+
+
+def checked(dialog):
+    return {ident for ident, controls in dialog["controls"].items()
+            if any(control["checked"] for control in controls)}
+
+
+class MenuAndDialog(unittest.TestCase):
+    def test_the_dialog_shows_the_settings_and_only_ok_changes_them(self):
+        with GameWindow() as window:
+            board = start_board()
+            window.wait_for_board(board)
+            window.press_square(3, 7)
+            window.press_square(4, 6)
+            board[(3, 7)], board[(4, 6)] = EMPTY, RED_MAN
+            window.wait_for_board(board)
+
+            dialog = window.open_settings()
+            self.assertEqual(dialog["caption"], "設定")
+            self.assertEqual(checked(dialog), {STRENGTH_BUTTONS[5], MEN_12, RED_FIRST})
+            buttons = set(STRENGTH_BUTTONS) | {MEN_4, MEN_8, MEN_12, RED_FIRST, VS_HUMAN,
+                                                RED_KINGS, BLUE_KINGS, OK, CANCEL}
+            self.assertLessEqual(buttons, set(dialog["controls"]))
+            self.assertEqual([c["text"] for c in dialog["controls"][MEN_4]], ["4"])
+            # It opens over the top-left of the board, and the board takes no presses meanwhile.
+            self.assertEqual(dialog["client"][:2], window.client)
+            window.refresh_geometry()
+            self.assertEqual(window.report["enabled"], "0")
+            self.assertLess(dialog["window"][2], window.client[0] + 33 * 7)
+            window.press_square(9, 9)
+            time.sleep(0.5)
+            uncovered = window.read_board(hidden=dialog["window"])
+            self.assertIn((9, 9), uncovered)
+            self.assertEqual(uncovered, {square: board[square] for square in uncovered})
+
+            # Escape, Cancel and the close box drop a choice; the game goes on as it was.
+            for close in ("Escape", "Cancel", "close box"):
+                window.click_control(dialog, MEN_4)
+                if close == "Escape":
+                    window.keys("Escape")
+                elif close == "Cancel":
+                    window.click_control(dialog, CANCEL)
+                else:
+                    window.click_at(*dialog["closebox"])
+                window.wait_for(lambda s: window.dialog() is None, f"the dialog to close by {close}")
+                window.wait_for_board(board)
+                dialog = window.open_settings()
+                self.assertEqual(checked(dialog), {STRENGTH_BUTTONS[5], MEN_12, RED_FIRST}, close)
+
+            # OK stores the choice and starts a new game with it.
+            window.click_control(dialog, MEN_4)
+            window.click_control(dialog, OK)
+            window.wait_for_board(start_board(men=4))
+            dialog = window.open_settings()
+            self.assertEqual(checked(dialog), {STRENGTH_BUTTONS[5], MEN_4, RED_FIRST})
+            window.keys("Escape")
+            window.wait_for(lambda s: window.dialog() is None, "the dialog to close")
+
+            window.quit()
+            self.assertEqual(window.wait_for_exit(), 0)
+
+    def test_the_close_box_ends_the_program_with_code_0(self):
+        with GameWindow() as window:
+            window.wait_for_board(start_board())
+            window.click_at(*(int(n) for n in window.report["closebox"].split()))
+            self.assertEqual(window.wait_for_exit(), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
