@@ -1,20 +1,33 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and the tests need, when any is missing.
+# Installs the Debian 12 packages the build and the tests need, when any is missing, and makes
+# the Japanese locale that the game runs in under Wine.
 # Usage: tools/install-packages.sh   (as root, or with sudo available)
 set -euo pipefail
 
 packages=(
-    g++ clang cmake ninja-build libgtest-dev libgmock-dev
+    # the engine, the driver and their tests
+    g++ clang cmake ninja-build libgtest-dev libgmock-dev file
+    # the picture generator
+    libfreetype-dev fonts-ipafont-gothic
+    # the Windows program, and running it under Wine on a virtual display
+    g++-mingw-w64-i686 g++-mingw-w64-x86-64 icoutils wine wine64 fonts-wine xvfb xdotool
+    x11-utils imagemagick locales python3
 )
+
+run_as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 missing=()
 for package in "${packages[@]}"; do
     dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -ne 0 ]; then
+    echo "Installing: ${missing[*]}"
+    run_as_root apt-get update -q
+    run_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+        "${missing[@]}"
+fi
 
-echo "Installing: ${missing[*]}"
-run_as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
-run_as_root apt-get update -q
-run_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-    "${missing[@]}"
+if ! locale -a | grep -qi '^ja_JP\.utf-\?8$'; then
+    echo "Making the ja_JP.UTF-8 locale"
+    run_as_root localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+fi
