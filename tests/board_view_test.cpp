@@ -10,13 +10,6 @@
 
 namespace {
 
-constexpr Rgb red{255, 0, 0};
-constexpr Rgb blue{0, 0, 255};
-constexpr Rgb cyan{0, 255, 255};
-constexpr Rgb yellow{255, 255, 0};
-constexpr Rgb darkRed{128, 0, 0};
-constexpr Rgb darkBlue{0, 0, 128};
-
 // The colour in a square's disc, above the crown, and in the middle where a crown would be.
 struct SquareLook {
     Rgb disc;
@@ -34,13 +27,7 @@ bool operator==(SquareLook a, SquareLook b) {
 
 class BoardPainting : public testing::Test {
 protected:
-    void SetUp() override {
-        game.setPieceSetting(12);
-        game.setRedMovesFirst(1);
-        game.setRedAllKings(0);
-        game.setBlueAllKings(0);
-        game.newGame();
-    }
+    void SetUp() override { startDefaultGame(game); }
 
     PixelCanvas paint() {
         PixelCanvas canvas;

@@ -28,15 +28,7 @@ public:
 
 class Settings : public testing::Test {
 protected:
-    void SetUp() override {
-        game.setPieceSetting(12);
-        game.setVsHuman(0);
-        game.setRedMovesFirst(1);
-        game.setRedAllKings(0);
-        game.setBlueAllKings(0);
-        game.setStrength(5);
-        game.newGame();
-    }
+    void SetUp() override { startDefaultGame(game); }
 };
 
 TEST_F(Settings, EachMenuCommandDoesItsOwnThing) {

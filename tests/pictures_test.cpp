@@ -8,13 +8,6 @@
 
 namespace {
 
-constexpr Rgb red{255, 0, 0};
-constexpr Rgb blue{0, 0, 255};
-constexpr Rgb cyan{0, 255, 255};
-constexpr Rgb yellow{255, 255, 0};
-constexpr Rgb darkRed{128, 0, 0};
-constexpr Rgb darkBlue{0, 0, 128};
-
 struct SquarePicture {
     const char* file;
     bool hasDisc;

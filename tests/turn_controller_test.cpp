@@ -35,13 +35,7 @@ int piecesOnBoard(int side) {
 class TurnController : public testing::Test {
 protected:
     void SetUp() override {
-        game.setPieceSetting(12);
-        game.setVsHuman(0);
-        game.setRedMovesFirst(1);
-        game.setRedAllKings(0);
-        game.setBlueAllKings(0);
-        game.setStrength(5);
-        game.newGame();
+        startDefaultGame(game);
         // As the window leaves them when it is created.
         currentMove = {0, 0, 0, 0};
         captureRequired = 0;

@@ -71,11 +71,15 @@ class MenuAndDialog(unittest.TestCase):
             window.quit()
             self.assertEqual(window.wait_for_exit(), 0)
 
-    def test_the_close_box_ends_the_program_with_code_0(self):
-        with GameWindow() as window:
-            window.wait_for_board(start_board())
-            window.click_at(*(int(n) for n in window.report["closebox"].split()))
-            self.assertEqual(window.wait_for_exit(), 0)
+    def test_the_close_box_and_alt_f4_end_the_program_with_code_0(self):
+        for close in ("close box", "Alt+F4"):
+            with GameWindow() as window:
+                window.wait_for_board(start_board())
+                if close == "close box":
+                    window.click_at(*(int(n) for n in window.report["closebox"].split()))
+                else:
+                    window.keys("alt+F4")
+                self.assertEqual(window.wait_for_exit(), 0, close)
 
 
 if __name__ == "__main__":

@@ -21,6 +21,16 @@ std::string withoutIndent(const std::string& diagram) {
 
 } // namespace
 
+void startDefaultGame(Game& position) {
+    position.setPieceSetting(12);
+    position.setVsHuman(0);
+    position.setRedMovesFirst(1);
+    position.setRedAllKings(0);
+    position.setBlueAllKings(0);
+    position.setStrength(5);
+    position.newGame();
+}
+
 void placeBoard(Game& position, const std::string& diagram, int sideToMove) {
     const DiagramResult board = parseDiagram(withoutIndent(diagram));
     ASSERT_TRUE(board.ok) << board.error;

@@ -8,6 +8,9 @@
 #include <initializer_list>
 #include <string>
 
+// The settings the game starts with, and a new game with them.
+void startDefaultGame(Game& position);
+
 // Puts a diagram (rows 2..9 top to bottom, see tools/diagram.h) on the game with counts equal to
 // the pieces on it and the given side to move. Fails the test on a malformed diagram.
 void placeBoard(Game& position, const std::string& diagram, int sideToMove);

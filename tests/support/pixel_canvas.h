@@ -19,8 +19,15 @@ constexpr bool operator==(Rgb a, Rgb b) {
     return a.red == b.red && a.green == b.green && a.blue == b.blue;
 }
 
+// The colours the pictures are drawn with.
 constexpr Rgb BlackRgb{0, 0, 0};
 constexpr Rgb WhiteRgb{255, 255, 255};
+constexpr Rgb red{255, 0, 0};
+constexpr Rgb blue{0, 0, 255};
+constexpr Rgb cyan{0, 255, 255};
+constexpr Rgb yellow{255, 255, 0};
+constexpr Rgb darkRed{128, 0, 0};
+constexpr Rgb darkBlue{0, 0, 128};
 
 // A picture file of the game: 4 bits per pixel, uncompressed; rows top first.
 struct BitmapPicture {
