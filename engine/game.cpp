@@ -43,7 +43,7 @@ int rowsPerSide(int pieceSetting) {
 
 Game::Game()
     : pieceSetting(12), vsHuman(0), redMovesFirst(1), redAllKings(0), blueAllKings(0), strength(5),
-      sideToMove(Red), redCount(12), blueCount(12), board{} {
+      sideToMove(Red), redCount(12), blueCount(12), board{}, codeCells{} {
     seedFromClock();
     resetBoard();
     placeStartRows();
