@@ -4,28 +4,6 @@
 
 #include <cstdlib>
 
-namespace {
-
-// Whether the first count entries of a half offer a move of the required kind. Lets the random
-// mover give up at once where drawing would go on for ever; it draws no number.
-bool halfHasMove(const Game& position, const PieceList& list, int first, int count,
-                 int captureRequired) {
-    for (int i = 0; i < count; ++i) {
-        DirectionFlags flags;
-        if (captureRequired == 1) {
-            position.jumpOptions(list[first + i].x, list[first + i].y, flags);
-        } else {
-            position.stepOptions(list[first + i].x, list[first + i].y, flags);
-        }
-        if (flags[0] || flags[1] || flags[2] || flags[3]) {
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
-
 void Game::chooseComputerMove(Move& out) {
     if (strength == 0) {
         randomMove(sideToMove, out);
@@ -41,10 +19,11 @@ void Game::randomMove(int side, Move& out) {
     listPieces(list);
     const int first = halfStart(side);
     const int count = getCount(side);
-    const int captureRequired = sideHasCapture(side);
-    // A count outside 1..12 describes no side, and a side without a move would draw for ever.
-    if (count < 1 || count > PiecesPerSide ||
-        !halfHasMove(*this, list, first, count, captureRequired)) {
+    const SideMoves moves = sideMoves(side != Blue ? Red : Blue);
+    const int captureRequired = moves.canJump() ? 1 : 0;
+    // A count outside 1..12 describes no side, and a side without a move of the required kind
+    // would draw for ever: give up at once, without drawing.
+    if (count < 1 || count > PiecesPerSide || (captureRequired == 0 && !moves.canStep())) {
         return;
     }
     for (;;) {
