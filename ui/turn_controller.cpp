@@ -27,14 +27,20 @@ bool isPieceOf(int code, int side) {
     return side == Red ? code == RedMan || code == RedKing : code == BlueMan || code == BlueKing;
 }
 
-bool isKingCode(int code) {
-    return code == RedKing || code == BlueKing || code == RedKingSelected ||
-           code == BlueKingSelected;
-}
-
-// The row step of a man's capture: red men jump up the board, blue men down.
-int forwardJumpDy(int code) {
-    return code == RedMan || code == RedManSelected ? -2 : 2;
+// Whether the piece on a square, shown selected or not, captures in this row direction: a man only
+// towards its far row, a king every way.
+bool capturesTowards(int code, int dy) {
+    switch (code) {
+    case RedMan:
+    case RedManSelected: return dy == -2;
+    case BlueMan:
+    case BlueManSelected: return dy == 2;
+    case RedKing:
+    case BlueKing:
+    case RedKingSelected:
+    case BlueKingSelected: return true;
+    default: return false;
+    }
 }
 
 void markSelected() {
@@ -84,8 +90,7 @@ bool isLegalCapture(int side, int jumpedX, int jumpedY) {
     if (!isPieceOf(game.getSquare(jumpedX, jumpedY), 1 - side)) {
         return false;
     }
-    const int mover = game.getSquare(currentMove.fromX, currentMove.fromY);
-    return isKingCode(mover) || (mover != Empty && dy == forwardJumpDy(mover));
+    return capturesTowards(game.getSquare(currentMove.fromX, currentMove.fromY), dy);
 }
 
 void playCapture() {
