@@ -56,8 +56,8 @@ int Game::search(int side, int depth, int alpha, int beta, Move& out) {
     for (CellSet pieces = moves.pieces; pieces != 0; pieces &= pieces - 1) {
         const int index = lowestCellIndex(pieces);
         const CellSet bit = CellSet{1} << index;
-        const int x = FirstPlayingLine + index / 8;
-        const int y = FirstPlayingLine + index % 8;
+        const int x = cellX(index);
+        const int y = cellY(index);
         for (const int slot : slotOrder) {
             if ((open[slot] & bit) == 0) {
                 continue;
@@ -68,7 +68,11 @@ int Game::search(int side, int depth, int alpha, int beta, Move& out) {
             // >= and <=: of equally valued moves the one tried last is kept.
             const bool better = side == Blue ? value >= alpha : value <= beta;
             if (better) {
-                (side == Blue ? alpha : beta) = value;
+                if (side == Blue) {
+                    alpha = value;
+                } else {
+                    beta = value;
+                }
                 bestX = x;
                 bestY = y;
                 bestSlot = slot;

@@ -14,6 +14,15 @@ constexpr int cellBitIndex(int x, int y) {
     return (x - FirstPlayingLine) * 8 + (y - FirstPlayingLine);
 }
 
+// The square of a bit index: its column and its row.
+constexpr int cellX(int index) {
+    return FirstPlayingLine + index / 8;
+}
+
+constexpr int cellY(int index) {
+    return FirstPlayingLine + index % 8;
+}
+
 constexpr CellSet cellBit(int x, int y) {
     return isPlayingSquare(x, y) ? CellSet{1} << cellBitIndex(x, y) : 0;
 }

@@ -147,8 +147,7 @@ void Game::listPieces(PieceList& list) const {
         for (; i < PiecesPerSide && pieces != 0; ++i) {
             const int index = lowestCellIndex(pieces);
             const CellSet bit = CellSet{1} << index;
-            list[first + i] = {FirstPlayingLine + index / 8, FirstPlayingLine + index % 8,
-                               (kings & bit) != 0 ? 1 : 0};
+            list[first + i] = {cellX(index), cellY(index), (kings & bit) != 0 ? 1 : 0};
             pieces ^= bit;
         }
         for (; i < PiecesPerSide; ++i) {
