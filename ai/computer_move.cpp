@@ -1,8 +1,7 @@
 // The computer's move: drawn at random at strength 0, searched to the strength's depth above it.
 #include "ai/values.h"
 #include "engine/game.h"
-
-#include <cstdlib>
+#include "engine/random_numbers.h"
 
 void Game::chooseComputerMove(Move& out) {
     if (strength == 0) {
@@ -28,8 +27,8 @@ void Game::randomMove(int side, Move& out) {
     }
     for (;;) {
         DirectionFlags flags{0, 0, 0, 0};
-        const int k = std::rand() % count;
-        const int slot = std::rand() % 4;
+        const int k = drawRandom() % count;
+        const int slot = drawRandom() % 4;
         const PieceEntry piece = list[first + k];
         out.fromX = piece.x;
         out.fromY = piece.y;

@@ -1,8 +1,7 @@
 // Material with a one-point jitter: a king is worth 3, a man 2. The counts of the 64 playing
 // squares come from the sets the board keeps.
 #include "engine/game.h"
-
-#include <cstdlib>
+#include "engine/random_numbers.h"
 
 int Game::evaluate() {
     return scoreLeaf(materialBalance());
@@ -18,7 +17,7 @@ int Game::materialBalance() const {
 
 // The jitter leans towards the side whose turn it is in the game, not the side at the node.
 int Game::scoreLeaf(int balance) {
-    const int jitter = std::rand() % 2;
+    const int jitter = drawRandom() % 2;
     ++leafCount;
     return sideToMove == Blue ? balance + jitter : balance - jitter;
 }

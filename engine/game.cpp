@@ -1,8 +1,8 @@
 #include "engine/game.h"
 
+#include "engine/random_numbers.h"
 #include "engine/turn_flags.h"
 
-#include <cstdlib>
 #include <ctime>
 
 Game game;
@@ -10,7 +10,7 @@ Game game;
 namespace {
 
 void seedFromClock() {
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    seedRandom(static_cast<unsigned>(std::time(nullptr)));
 }
 
 bool isZeroOrOne(int value) {

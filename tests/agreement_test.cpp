@@ -1,10 +1,10 @@
 // The engine keeps sets of squares beside its board and searches on them; on random boards, its
 // answers must be those of the plain square-by-square reading of the rules.
 #include "ai/values.h"
+#include "engine/random_numbers.h"
 #include "tests/support/boards.h"
 #include "tests/support/reference.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -81,7 +81,7 @@ TEST(Agreement, PieceListsSideTestsAndMaterialMatchPlainScans) {
         const int jitter = randAfterDraws(1, 0) % 2;
         const int expected = reference::materialBalance(position) +
                              (position.getSideToMove() == Blue ? jitter : -jitter);
-        std::srand(1);
+        seedRandom(1);
         ASSERT_EQ(position.evaluate(), expected) << formatDiagram(position);
     }
 }
@@ -105,13 +105,13 @@ TEST(Agreement, SearchMatchesThePlainSearchMoveForMove) {
             Move plainMove{-7, -7, -7, -7};
             const long long fastLeaves = fast.evaluatedLeaves();
             const long long plainLeaves = plain.evaluatedLeaves();
-            std::srand(seed);
+            seedRandom(seed);
             const int fastValue = fast.search(side, depth, BlueLost, RedLost, fastMove);
-            const int afterFast = std::rand();
-            std::srand(seed);
+            const int afterFast = drawRandom();
+            seedRandom(seed);
             const int plainValue =
                 reference::search(plain, side, depth, BlueLost, RedLost, plainMove);
-            const int afterPlain = std::rand();
+            const int afterPlain = drawRandom();
 
             const std::string where = formatDiagram(fast) + "depth " + std::to_string(depth);
             ASSERT_EQ(fastValue, plainValue) << where;

@@ -1,6 +1,7 @@
 // The computer's move: the random mover at strength 0, the search above it.
 #include "ai/values.h"
 #include "engine/game.h"
+#include "engine/random_numbers.h"
 #include "tests/support/boards.h"
 
 #include <cstdlib>
@@ -13,7 +14,7 @@ constexpr Move untouched{-7, -7, -7, -7};
 
 Move computerMove(Game& position, int strength, unsigned seed) {
     position.setStrength(strength);
-    std::srand(seed);
+    seedRandom(seed);
     Move move = untouched;
     position.chooseComputerMove(move);
     return move;
@@ -69,12 +70,12 @@ TEST(RandomMover, DrawsThePieceThenTheDirection) {
     PieceList list;
     position.listPieces(list);
     for (unsigned seed : {3u, 17u, 256u}) {
-        std::srand(seed);
+        seedRandom(seed);
         int draws = 0;
         Move expected{};
         for (;;) {
-            const int k = std::rand() % 12;
-            const int slot = std::rand() % 4;
+            const int k = drawRandom() % 12;
+            const int slot = drawRandom() % 4;
             draws += 2;
             DirectionFlags flags;
             position.stepOptions(list[12 + k].x, list[12 + k].y, flags);
@@ -84,7 +85,7 @@ TEST(RandomMover, DrawsThePieceThenTheDirection) {
             }
         }
         EXPECT_EQ(computerMove(position, 0, seed), expected);
-        const int next = std::rand();
+        const int next = drawRandom();
         EXPECT_EQ(next, randAfterDraws(seed, draws));
     }
 }
@@ -109,17 +110,17 @@ TEST(RandomMover, GivesUpWithoutDrawingWhenTheSideCannotMove) {
     Game position;
     placePieces(position, {{3, 3, RedMan}, {2, 2, BlueMan}, {4, 2, BlueMan}}, Red);
     Move move = untouched;
-    std::srand(11);
+    seedRandom(11);
     position.randomMove(Red, move);
     EXPECT_EQ(move, untouched);
-    int next = std::rand();
+    int next = drawRandom();
     EXPECT_EQ(next, randAfterDraws(11, 0));
 
     placePieces(position, {{3, 3, RedMan}}, Red); // blue has no piece and a count of 0
-    std::srand(11);
+    seedRandom(11);
     position.randomMove(Blue, move);
     EXPECT_EQ(move, untouched);
-    next = std::rand();
+    next = drawRandom();
     EXPECT_EQ(next, randAfterDraws(11, 0));
 }
 
@@ -131,7 +132,7 @@ TEST(ComputerMove, AboveStrengthZeroPlaysTheSearchsRootMove) {
         const BoardSnapshot before = snapshot(position);
         const Move chosen = computerMove(position, strength, 40 + strength);
         EXPECT_EQ(snapshot(position), before);
-        std::srand(40 + strength);
+        seedRandom(40 + strength);
         Move searched = untouched;
         position.search(Blue, strength, BlueLost, RedLost, searched);
         EXPECT_EQ(chosen, searched) << "strength " << strength;

@@ -1,9 +1,9 @@
 // The game-tree search: its bounds, cut-offs, ties, capture chains and the board it leaves.
 #include "ai/values.h"
 #include "engine/game.h"
+#include "engine/random_numbers.h"
 #include "tests/support/boards.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,7 +18,7 @@ struct SearchResult {
 
 SearchResult searchFrom(Game& position, int side, int depth, unsigned seed, int alpha = BlueLost,
                         int beta = RedLost) {
-    std::srand(seed);
+    seedRandom(seed);
     const long long before = position.evaluatedLeaves();
     Move move = unwritten;
     const int value = position.search(side, depth, alpha, beta, move);
@@ -57,7 +57,7 @@ TEST(SearchLostSide, ASideWithoutPiecesHasLostWhateverTheOtherBound) {
         EXPECT_EQ(searchFrom(position, Blue, 1, 9, BlueLost, beta).value, BlueLost);
     }
     // Nothing was drawn from the generator.
-    const int next = std::rand();
+    const int next = drawRandom();
     EXPECT_EQ(next, randAfterDraws(9, 0));
 }
 
@@ -208,12 +208,12 @@ TEST(SearchGenerator, DrawsOneNumberPerLeaf) {
     position.newGame();
     const SearchResult shallow = searchFrom(position, Red, 1, 77);
     EXPECT_EQ(shallow.leaves, 7); // red's seven opening moves, no cut-off at the root
-    const int afterShallow = std::rand();
+    const int afterShallow = drawRandom();
     EXPECT_EQ(afterShallow, randAfterDraws(77, 7));
 
     const SearchResult deep = searchFrom(position, Red, 6, 78);
     EXPECT_GT(deep.leaves, 100);
-    const int afterDeep = std::rand();
+    const int afterDeep = drawRandom();
     EXPECT_EQ(afterDeep, randAfterDraws(78, deep.leaves));
 }
 
@@ -221,12 +221,12 @@ TEST(Evaluate, CountsKingsThreeAndMenTwoWithAJitterForTheSideToMove) {
     Game position;
     position.newGame();
     for (unsigned seed : {1u, 2u, 3u, 4u}) {
-        std::srand(seed);
+        seedRandom(seed);
         const int value = position.evaluate();
         EXPECT_TRUE(value == 0 || value == -1) << value;
     }
     position.switchSide();
-    std::srand(seedWithJitters({1}));
+    seedRandom(seedWithJitters({1}));
     EXPECT_EQ(position.evaluate(), 1);
 
     placePieces(position,
@@ -242,7 +242,7 @@ TEST(Evaluate, CountsKingsThreeAndMenTwoWithAJitterForTheSideToMove) {
                  {8, 8, RedMan},
                  {3, 7, RedMan}},
                 Blue);
-    std::srand(seedWithJitters({0, 1}));
+    seedRandom(seedWithJitters({0, 1}));
     EXPECT_EQ(position.evaluate(), -1);
     EXPECT_EQ(position.evaluate(), 0);
 }
@@ -252,9 +252,9 @@ TEST(Evaluate, IgnoresSelectedPiecesAndDrawsExactlyOnce) {
     placePieces(position, {{4, 4, RedManSelected}, {6, 6, BlueKingSelected}, {8, 8, BlueMan}},
                 Blue);
     const unsigned seed = seedWithJitters({0});
-    std::srand(seed);
+    seedRandom(seed);
     EXPECT_EQ(position.evaluate(), 2);
-    const int next = std::rand();
+    const int next = drawRandom();
     EXPECT_EQ(next, randAfterDraws(seed, 1));
 }
 

@@ -1,11 +1,11 @@
 // Whole turns and games played through presses on board squares, with the window layer recording
 // every beep, repaint and result picture.
 #include "engine/game.h"
+#include "engine/random_numbers.h"
 #include "tests/support/boards.h"
 #include "ui/recorded_window.h"
 #include "ui/turn_controller.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -189,10 +189,10 @@ TEST_F(TurnController, TheComputerPlaysItsChoiceOnThePressAfterRedsMove) {
         ASSERT_EQ(game.getSideToMove(), Blue);
         Game shadow = game;
         Move expected{};
-        std::srand(99);
+        seedRandom(99);
         shadow.chooseComputerMove(expected);
 
-        std::srand(99);
+        seedRandom(99);
         const Requests requests = press(9, 9); // where the press falls does not matter
         EXPECT_EQ(currentMove, expected);
         EXPECT_EQ(requests, (Requests{repaint(expected.fromX, expected.fromY),
@@ -228,13 +228,13 @@ TEST_F(TurnController, WhenBlueMovesFirstTheFirstPressMakesTheComputersOpening) 
 
 TEST_F(TurnController, InTheTwoPersonGamePressesMoveBlueAndTheComputerIsNeverAsked) {
     game.setVsHuman(1);
-    std::srand(123);
+    seedRandom(123);
     move(3, 7, 4, 6);
     EXPECT_EQ(press(4, 6).front(), beep); // blue's turn: a red piece is not blue's to take
     move(2, 4, 3, 5);
     EXPECT_EQ(game.getSquare(3, 5), BlueMan);
     EXPECT_EQ(game.getSideToMove(), Red);
-    const int next = std::rand();
+    const int next = drawRandom();
     EXPECT_EQ(next, randAfterDraws(123, 0));
 }
 
@@ -311,10 +311,10 @@ TEST_F(TurnController, APressOffTheBoardChangesNothing) {
 
     // Nor does it wake the computer, or show a finished game's picture.
     move(3, 7, 4, 6);
-    std::srand(5);
+    seedRandom(5);
     EXPECT_EQ(press(12, 3), Requests{});
     EXPECT_EQ(game.getSideToMove(), Blue);
-    const int next = std::rand();
+    const int next = drawRandom();
     EXPECT_EQ(next, randAfterDraws(5, 0));
     placePieces(game, {{3, 3, RedMan}}, Red);
     EXPECT_EQ(press(0, 5), Requests{});
@@ -343,7 +343,7 @@ TEST_P(WholeGame, IsPlayedToItsEndThroughPresses) {
     game.newGame();
     for (unsigned seed = 1; seed <= 3; ++seed) {
         game.newGame();
-        std::srand(seed);
+        seedRandom(seed);
         int moves = 0;
         for (; moves < 400; ++moves) {
             checkGameOver();

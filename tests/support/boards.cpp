@@ -1,6 +1,7 @@
 #include "tests/support/boards.h"
 
-#include <cstdlib>
+#include "engine/random_numbers.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,19 +57,19 @@ BoardSnapshot snapshot(const Game& position) {
 }
 
 int randAfterDraws(unsigned seed, long long draws) {
-    std::srand(seed);
+    seedRandom(seed);
     for (long long i = 0; i < draws; ++i) {
-        std::rand();
+        drawRandom();
     }
-    return std::rand();
+    return drawRandom();
 }
 
 unsigned seedWithJitters(std::initializer_list<int> bits) {
     for (unsigned seed = 1;; ++seed) {
-        std::srand(seed);
+        seedRandom(seed);
         bool matches = true;
         for (int bit : bits) {
-            matches = matches && std::rand() % 2 == bit;
+            matches = matches && drawRandom() % 2 == bit;
         }
         if (matches) {
             return seed;

@@ -1,11 +1,11 @@
 #include "ai/values.h"
+#include "engine/random_numbers.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/options.h"
 #include "tools/diagram.h"
 
 #include <chrono>
 #include <cstdint>
-#include <cstdlib>
 #include <iomanip>
 #include <iostream>
 
@@ -59,7 +59,7 @@ int runBench(const Args& args) {
             return 2;
         }
         loadDiagram(game, board.diagram, position.side);
-        std::srand(position.seed);
+        seedRandom(position.seed);
         const long long leavesBefore = game.evaluatedLeaves();
         Move move{-1, -1, -1, -1};
         const auto start = std::chrono::steady_clock::now();

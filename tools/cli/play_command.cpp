@@ -1,4 +1,5 @@
 #include "engine/game.h"
+#include "engine/random_numbers.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/options.h"
 #include "tools/diagram.h"
@@ -96,7 +97,7 @@ int runPlay(const Args& args) {
                                 options.has("--show")};
     setUpGame(options);
     game.setStrength(settings.blueStrength);
-    std::srand(settings.seed);
+    seedRandom(settings.seed);
     windowRecord().clear();
 
     for (int moves = 0; moves < settings.maxMoves; ++moves) {

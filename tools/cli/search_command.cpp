@@ -1,9 +1,9 @@
 #include "ai/values.h"
+#include "engine/random_numbers.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/options.h"
 #include "tools/diagram.h"
 
-#include <cstdlib>
 #include <iostream>
 
 const char* const searchHelp =
@@ -29,7 +29,7 @@ int runSearch(const Args& args) {
         throw UsageError(board.error);
     }
     loadDiagram(game, board.diagram, side);
-    std::srand(seed);
+    seedRandom(seed);
     Move out{-1, -1, -1, -1};
     const int value = game.search(side, depth, BlueLost, RedLost, out);
     if (out.fromX < 0) {

@@ -1,0 +1,37 @@
+// The game's generator against the C library's rand on Linux: the same numbers, draw for draw.
+#include "engine/random_numbers.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+void expectSameDraws(unsigned seed, int draws) {
+    seedRandom(seed);
+    std::srand(seed);
+    for (int i = 0; i < draws; ++i) {
+        ASSERT_EQ(drawRandom(), std::rand()) << "seed " << seed << ", draw " << i;
+    }
+}
+
+} // namespace
+
+TEST(RandomNumbers, DrawWhatTheCLibraryDrawsFromTheSameSeed) {
+    // 0 (taken as 1), small seeds, clock-like seeds and seeds that are negative as 32-bit integers.
+    for (unsigned seed : {0U, 1U, 2U, 42U, 127773U, 2147483647U, 2147483648U, 1796000000U,
+                          4294967295U, 3000000000U}) {
+        expectSameDraws(seed, 100000);
+    }
+    for (unsigned seed = 1000; seed < 1300; ++seed) {
+        expectSameDraws(seed, 500);
+    }
+}
+
+TEST(RandomNumbers, ReseedingStartsTheSequenceAgain) {
+    seedRandom(7);
+    const int first = drawRandom();
+    const int second = drawRandom();
+    seedRandom(7);
+    EXPECT_EQ(drawRandom(), first);
+    EXPECT_EQ(drawRandom(), second);
+}
