@@ -1,25 +1,21 @@
 #include "engine/random_numbers.h"
 
-#include <cstdint>
+namespace random_numbers_detail {
 
 namespace {
 
-// Each number is the sum of the ones drawn 3 and 31 places earlier, kept in a ring of 31.
-constexpr int Degree = 31;
 constexpr int Separation = 3;
 
-struct AdditiveFeedback {
-    std::uint32_t ring[Degree];
-    int front; // the newer of the pair, overwritten by the sum
-    int rear;
+// Sum j lands Separation places after the older number it adds, going round the ring; the new
+// number is its sum without the lowest bit, the least random one.
+constexpr std::int32_t nextSum(AdditiveFeedback& generator, int j, int front) {
+    generator.ring[front] += generator.ring[j];
+    return static_cast<std::int32_t>(generator.ring[front] >> 1);
+}
 
-    constexpr std::uint32_t nextSum() {
-        const std::uint32_t sum = ring[front] += ring[rear];
-        front = front + 1 == Degree ? 0 : front + 1;
-        rear = rear + 1 == Degree ? 0 : rear + 1;
-        return sum;
-    }
-};
+constexpr int frontOf(int j) {
+    return j + Separation < Degree ? j + Separation : j + Separation - Degree;
+}
 
 // The ring is filled by the Park-Miller generator (16807 times the last word modulo 2^31 - 1, by
 // Schrage's method to stay within 32 bits), then the first 310 sums are thrown away.
@@ -36,24 +32,37 @@ constexpr AdditiveFeedback seeded(unsigned seed) {
         }
         generator.ring[i] = static_cast<std::uint32_t>(word);
     }
-    generator.front = Separation;
-    generator.rear = 0;
     for (int i = 0; i < 10 * Degree; ++i) {
-        generator.nextSum();
+        nextSum(generator, i % Degree, frontOf(i % Degree));
     }
     return generator;
 }
 
-// The sequence's one state, as the C library's rand has one; unseeded it starts as seed 1 does.
-AdditiveFeedback state = seeded(1);
-
 } // namespace
 
-void seedRandom(unsigned seed) {
-    state = seeded(seed);
+AdditiveFeedback state = seeded(1);
+
+// The sums are made in two runs, before and after the front wraps round the ring, so that no
+// index is tested in the loop.
+void AdditiveFeedback::makeBatch() {
+    const std::uint64_t end = next + static_cast<std::uint64_t>(ready);
+    std::uint64_t batchParities = 0;
+    const auto keep = [&](int j, std::int32_t number) {
+        queue[(end + static_cast<std::uint64_t>(j)) % QueueSize] = number;
+        batchParities |= static_cast<std::uint64_t>(number & 1) << j;
+    };
+    for (int j = 0; j < Degree - Separation; ++j) {
+        keep(j, nextSum(*this, j, j + Separation));
+    }
+    for (int j = Degree - Separation; j < Degree; ++j) {
+        keep(j, nextSum(*this, j, j + Separation - Degree));
+    }
+    parities |= batchParities << ready;
+    ready += Degree;
 }
 
-// The lowest bit of a sum is the least random, so it is dropped.
-int drawRandom() {
-    return static_cast<int>(state.nextSum() >> 1);
+} // namespace random_numbers_detail
+
+void seedRandom(unsigned seed) {
+    random_numbers_detail::state = random_numbers_detail::seeded(seed);
 }

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -34,4 +35,24 @@ TEST(RandomNumbers, ReseedingStartsTheSequenceAgain) {
     seedRandom(7);
     EXPECT_EQ(drawRandom(), first);
     EXPECT_EQ(drawRandom(), second);
+}
+
+TEST(RandomNumbers, ParitiesSeenAheadAreThoseDrawnAndSkippingKeepsTheSequence) {
+    std::mt19937 lengths(5);
+    seedRandom(99);
+    std::srand(99);
+    for (int round = 0; round < 2000; ++round) {
+        const int ahead = 1 + static_cast<int>(lengths() % 32);
+        const std::uint32_t parities = upcomingParities(ahead);
+        const int skipped = static_cast<int>(lengths() % (ahead + 1));
+        skipRandom(skipped);
+        for (int i = 0; i < ahead; ++i) {
+            const int number = std::rand();
+            if (i >= skipped) {
+                ASSERT_EQ(drawRandom(), number) << "round " << round << ", number " << i;
+            }
+            ASSERT_EQ(static_cast<int>(parities >> i & 1), number % 2)
+                << "round " << round << ", number " << i;
+        }
+    }
 }
