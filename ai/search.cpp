@@ -1,7 +1,12 @@
-// Depth-limited minimax with alpha-beta cut-offs, on the game's own board. Each node prunes only
-// against the bound its caller passes for the other side; its own bound starts afresh.
+// Depth-limited minimax with alpha-beta cut-offs. Each node prunes only against the bound its
+// caller passes for the other side; its own bound starts afresh. Every scored leaf draws one
+// number, and the draws steer later cut-offs, so the tree is fixed by its definition: speed comes
+// only from doing each node's work on sets of squares instead of square by square.
+#include "ai/search_position.h"
 #include "ai/values.h"
 #include "engine/game.h"
+#include "engine/move_sets.h"
+#include "engine/random_numbers.h"
 
 #include <algorithm>
 
@@ -10,102 +15,266 @@ namespace {
 // Blue's men move towards larger y, so the downward slots come first.
 constexpr int slotOrder[4] = {2, 3, 0, 1};
 
-// How a plain step changes the material balance: a man reaching its far row is worth one more as
-// a king, which counts for blue and against red.
-int crowningGain(int code, int y, int slot) {
-    const int toY = y + slotDirections[slot].dy;
-    if (code == RedMan && toY == FirstPlayingLine) {
-        return -1;
+// The row from which a side's men step onto their far row: y = 3 for red, y = 8 for blue.
+constexpr CellSet rowBeforeCrowning(int side) {
+    return side == Red ? 0x0202020202020202ULL : 0x4040404040404040ULL;
+}
+
+// The open slots of the piece on `from` as bits in slotOrder's order: bit k for slotOrder[k],
+// which is slot k ^ 2. Written out, so that no loop or table stands between the sets and the bits.
+inline unsigned openSlotsInOrder(const SlotSets& open, int from) {
+    static_assert(slotOrder[0] == 2 && slotOrder[1] == 3 && slotOrder[2] == 0 && slotOrder[3] == 1);
+    return static_cast<unsigned>((open.slot[2] >> from & 1) | (open.slot[3] >> from & 1) << 1 |
+                                 (open.slot[0] >> from & 1) << 2 | (open.slot[1] >> from & 1) << 3);
+}
+
+// Calls visit(from, slot) for each open move, in the order of the node's piece list (bit order)
+// and then of slotOrder, until visit answers true.
+template <typename Visit>
+void forEachMove(const SlotSets& open, Visit visit) {
+    for (CellSet pieces = open.any(); pieces != 0; pieces &= pieces - 1) {
+        const int from = lowestCellIndex(pieces);
+        for (unsigned slots = openSlotsInOrder(open, from); slots != 0; slots &= slots - 1) {
+            if (visit(from, __builtin_ctz(slots) ^ 2)) {
+                return;
+            }
+        }
     }
-    return code == BlueMan && toY == LastPlayingLine ? 1 : 0;
+}
+
+// The count of each byte's squares, by halves and quarters as cellCount does.
+inline CellSet byteCounts(CellSet cells) {
+    cells -= (cells >> 1) & 0x5555555555555555ULL;
+    cells = (cells & 0x3333333333333333ULL) + ((cells >> 2) & 0x3333333333333333ULL);
+    return (cells + (cells >> 4)) & 0x0f0f0f0f0f0f0f0fULL;
+}
+
+// The moves of all slots: the per-byte counts of the four sets (at most 32 a byte) are added
+// before they are summed.
+int moveCount(const SlotSets& open) {
+    const CellSet counts = byteCounts(open.slot[0]) + byteCounts(open.slot[1]) +
+                           byteCounts(open.slot[2]) + byteCounts(open.slot[3]);
+    return static_cast<int>((counts * 0x0101010101010101ULL) >> 56);
+}
+
+// The bounds of a node. Blue raises alpha and red lowers beta; the node's own bound starts afresh
+// at its side's loss, the other is the caller's.
+template <int Side>
+struct Bounds {
+    int alpha;
+    int beta;
+
+    Bounds(int callerAlpha, int callerBeta)
+        : alpha(Side == Blue ? BlueLost : callerAlpha), beta(Side == Red ? RedLost : callerBeta) {}
+
+    int& own() { return Side == Blue ? alpha : beta; }
+    // Keeps a value at least as good for the side: >= and <=, so of equal values the last counts.
+    bool takes(int value) const { return Side == Blue ? value >= alpha : value <= beta; }
+    void take(int value) { own() = Side == Blue ? std::max(alpha, value) : std::min(beta, value); }
+    bool cutOff() const { return alpha >= beta; }
+    // Whether taking the value would cut off: nothing taken before did.
+    bool cutsOffAt(int value) const { return Side == Blue ? value >= beta : value <= alpha; }
+};
+
+// A node's moves: its captures when it has one, else its plain moves.
+struct NodeMoves {
+    bool capture;
+    SlotSets open;
+};
+
+// Whether one of the plain moves takes a man onto its far row.
+template <int Side>
+bool mayCrown(const SearchPosition& position, const NodeMoves& moves) {
+    const int menSlots = Side == Red ? 0 : 2;
+    return ((moves.open.slot[menSlots] | moves.open.slot[menSlots + 1]) & position.men[Side] &
+            rowBeforeCrowning(Side)) != 0;
+}
+
+// The move the root keeps: its piece's bit index and slot.
+struct KeptMove {
+    int from = 0;
+    int slot = -1;
+};
+
+// What stays the same through one search: which way the leaves lean, how many pieces of each side
+// the piece list of a node holds, and how many leaves have been scored. The side at a node is a
+// template argument, so each side's nodes are compiled with its own directions and bounds.
+class TreeSearch {
+public:
+    explicit TreeSearch(const Game& game);
+
+    // The root also keeps its best move and whether it captures.
+    template <int Side>
+    int rootValue(const SearchPosition& position, int depth, int alpha, int beta, KeptMove& best,
+                  int& captureRequired);
+
+    long long leaves = 0;
+
+private:
+    template <int Side>
+    int value(const SearchPosition& position, int depth, int alpha, int beta);
+    template <int Side>
+    int valueOfEqualLeaves(int balance, const SlotSets& open, Bounds<Side> bounds);
+    // The three below are forced inline: called from a node's loop, they would otherwise pass the
+    // position and bounds through memory at every move (about a fifth of the search's time).
+    template <int Side>
+    int valueAfterMove(const SearchPosition& position, int depth, int alpha, int beta, int from,
+                       int slot, bool capture);
+    template <int Side>
+    bool findMoves(const SearchPosition& position, NodeMoves& moves) const;
+    int scoreLeaf(int balance);
+
+    int jitterSign;
+    int listed[2];         // the count, at most the 12 entries of a half
+    bool countMayLimit[2]; // fewer listed than on the board: never so in a game
+};
+
+TreeSearch::TreeSearch(const Game& game) : jitterSign(jitteredValue(0, game.getSideToMove(), 1)) {
+    const SearchPosition start = searchPositionOf(game);
+    for (int side : {Blue, Red}) {
+        listed[side] = std::min(game.getCount(side), PiecesPerSide);
+        // Pieces only leave the board during a search, so a count that covers them at the root
+        // covers them at every node.
+        countMayLimit[side] = listed[side] < cellCount(start.pieces(side));
+    }
+}
+
+// The jitter leans towards the side whose turn it is in the game, not the side at the node.
+[[gnu::always_inline]] inline int TreeSearch::scoreLeaf(int balance) {
+    ++leaves;
+    return balance + jitterSign * (drawRandom() % 2);
+}
+
+// False when the side has lost: its half of the piece list is blank, or its listed pieces
+// (its first `count` in scan order, which is bit order) have neither a capture nor a plain move.
+template <int Side>
+[[gnu::always_inline]] inline bool TreeSearch::findMoves(const SearchPosition& position,
+                                                         NodeMoves& moves) const {
+    const CellSet pieces = position.pieces(Side);
+    if (pieces == 0) {
+        return false;
+    }
+    const CellSet movers = countMayLimit[Side] ? firstCells(pieces, listed[Side]) : pieces;
+    const CellSet kings = movers & position.kings[Side];
+    moves.open = jumpSets(Side, movers, kings, position.pieces(1 - Side), position.empty);
+    moves.capture = moves.open.any() != 0;
+    if (!moves.capture) {
+        moves.open = stepSets(Side, movers, kings, position.empty);
+    }
+    return moves.open.any() != 0;
+}
+
+template <int Side>
+int TreeSearch::rootValue(const SearchPosition& position, int depth, int alpha, int beta,
+                          KeptMove& best, int& captureRequired) {
+    // The depth test comes first: a leaf is scored by material even when its side has lost.
+    if (depth == 0) {
+        return scoreLeaf(position.balance);
+    }
+    Bounds<Side> bounds(alpha, beta);
+    NodeMoves moves;
+    if (!findMoves<Side>(position, moves)) {
+        return lossValue(Side);
+    }
+    captureRequired = moves.capture ? 1 : 0;
+    forEachMove(moves.open, [&](int from, int slot) {
+        const int moveValue = valueAfterMove<Side>(position, depth, bounds.alpha, bounds.beta, from,
+                                                   slot, moves.capture);
+        if (bounds.takes(moveValue)) {
+            bounds.own() = moveValue;
+            best = {from, slot};
+        }
+        return bounds.cutOff();
+    });
+    return bounds.own();
+}
+
+// The root's search without keeping a move: below the root only the value counts.
+template <int Side>
+int TreeSearch::value(const SearchPosition& position, int depth, int alpha, int beta) {
+    if (depth == 0) {
+        return scoreLeaf(position.balance);
+    }
+    Bounds<Side> bounds(alpha, beta);
+    NodeMoves moves;
+    if (!findMoves<Side>(position, moves)) {
+        return lossValue(Side);
+    }
+    const bool leavesNext = depth == 1 && !moves.capture;
+    if (leavesNext && !mayCrown<Side>(position, moves)) {
+        return valueOfEqualLeaves(position.balance, moves.open, bounds);
+    }
+    forEachMove(moves.open, [&](int from, int slot) {
+        bounds.take(leavesNext
+                        ? scoreLeaf(position.balance + stepCrowningGain(position, Side, from, slot))
+                        : valueAfterMove<Side>(position, depth, bounds.alpha, bounds.beta, from,
+                                               slot, moves.capture));
+        return bounds.cutOff();
+    });
+    return bounds.own();
+}
+
+// Just above the leaves, plain moves that crown nobody all leave the material as it is, so each
+// leaf is worth one of two values, told apart by its jitter alone. Whether and where a cut-off
+// comes then depends only on the jitters to come: they are read ahead from the generator, at most
+// 32 at a time, and drawn in one go. The outcome is chosen without branches, which the random
+// jitters would make unpredictable.
+template <int Side>
+int TreeSearch::valueOfEqualLeaves(int balance, const SlotSets& open, Bounds<Side> bounds) {
+    const int goodJitter = (Side == Blue) == (jitterSign > 0) ? 1 : 0;
+    const int good = balance + jitterSign * goodJitter;
+    const int poor = balance + jitterSign * (1 - goodJitter);
+    const bool poorCutsOff = bounds.cutsOffAt(poor); // then the first leaf cuts off
+    const bool goodCutsOff = bounds.cutsOffAt(good);
+    bool anyGood = false;
+    for (int left = moveCount(open);;) {
+        const int ahead = std::min(left, 32);
+        const std::uint32_t jitters = upcomingParities(ahead);
+        const std::uint32_t goodLeaves = (goodJitter == 1 ? jitters : ~jitters) &
+                                         static_cast<std::uint32_t>((1ULL << ahead) - 1);
+        const bool cut = poorCutsOff || (goodCutsOff && goodLeaves != 0);
+        const int firstGood = __builtin_ctz(goodLeaves | 0x80000000U);
+        const int drawn = poorCutsOff ? 1 : cut ? firstGood + 1 : ahead;
+        skipRandom(drawn);
+        leaves += drawn;
+        anyGood = anyGood || goodLeaves != 0;
+        left -= ahead;
+        if (cut || left == 0) {
+            const int firstLeaf = balance + jitterSign * static_cast<int>(jitters & 1);
+            return poorCutsOff ? firstLeaf : anyGood ? good : poor;
+        }
+    }
+}
+
+// After a capture from whose landing square the same side can capture again, that side moves
+// again at the same depth, also when the jump crowned the man.
+template <int Side>
+[[gnu::always_inline]] inline int TreeSearch::valueAfterMove(const SearchPosition& position,
+                                                             int depth, int alpha, int beta,
+                                                             int from, int slot, bool capture) {
+    const bool again = capture && capturesAgain(position, Side, from, slot);
+    if (capture && !again && depth == 1) {
+        return scoreLeaf(balanceAfterCapture(position, Side, from, slot)); // a leaf at once
+    }
+    const SearchPosition next = positionAfterMove(position, Side, from, slot, capture ? 2 : 1);
+    return again ? value<Side>(next, depth, alpha, beta)
+                 : value<1 - Side>(next, depth - 1, alpha, beta);
 }
 
 } // namespace
 
+// Callers pass Red or Blue for the side.
 int Game::search(int side, int depth, int alpha, int beta, Move& out) {
-    // The depth test comes first: a leaf is scored by material even when its side has lost.
-    if (depth == 0) {
-        return evaluate();
+    TreeSearch tree(*this);
+    const SearchPosition start = searchPositionOf(*this);
+    KeptMove best;
+    int captureRequired = 0;
+    const int result = side == Blue
+                           ? tree.rootValue<Blue>(start, depth, alpha, beta, best, captureRequired)
+                           : tree.rootValue<Red>(start, depth, alpha, beta, best, captureRequired);
+    if (best.slot >= 0) {
+        moveFromSlot(captureRequired, best.slot, cellX(best.from), cellY(best.from), out);
     }
-    if (side == Red) {
-        beta = RedLost;
-    } else {
-        alpha = BlueLost;
-    }
-
-    // A side without pieces has a blank first entry in its half of the piece list; a side with
-    // neither a plain move nor a capture has lost as well.
-    if (piecesOf(side) == 0) {
-        return lossValue(side);
-    }
-    const SideMoves moves = sideMoves(side);
-    const int captureRequired = moves.canJump() ? 1 : 0;
-    if (captureRequired == 0 && !moves.canStep()) {
-        return lossValue(side);
-    }
-    const CellSet* const open = captureRequired == 1 ? moves.jumps : moves.steps;
-
-    // Just above the leaves a plain move changes the material only by a crowning, so its leaf is
-    // scored without making the move.
-    const bool leavesNext = depth == 1 && captureRequired == 0;
-    const int balance = leavesNext ? materialBalance() : 0;
-    int bestX = 0;
-    int bestY = 0;
-    int bestSlot = -1;
-    // The pieces in list order: set bits walk the board's scan order.
-    for (CellSet pieces = moves.pieces; pieces != 0; pieces &= pieces - 1) {
-        const int index = lowestCellIndex(pieces);
-        const CellSet bit = CellSet{1} << index;
-        const int x = cellX(index);
-        const int y = cellY(index);
-        for (const int slot : slotOrder) {
-            if ((open[slot] & bit) == 0) {
-                continue;
-            }
-            const int value =
-                leavesNext ? scoreLeaf(balance + crowningGain(getSquare(x, y), y, slot))
-                           : valueAfterMove(side, depth, alpha, beta, x, y, slot, captureRequired);
-            // >= and <=: of equally valued moves the one tried last is kept.
-            const bool better = side == Blue ? value >= alpha : value <= beta;
-            if (better) {
-                if (side == Blue) {
-                    alpha = value;
-                } else {
-                    beta = value;
-                }
-                bestX = x;
-                bestY = y;
-                bestSlot = slot;
-            }
-            if (alpha >= beta) {
-                moveFromSlot(captureRequired, bestSlot, bestX, bestY, out);
-                return side == Blue ? alpha : beta;
-            }
-        }
-    }
-    if (bestSlot >= 0) {
-        moveFromSlot(captureRequired, bestSlot, bestX, bestY, out);
-    }
-    return side == Blue ? alpha : beta;
-}
-
-// Makes the move, values the position after it and takes it back. After a capture from whose
-// landing square the same side can capture again, that side moves again at the same depth, also
-// when the jump crowned the man.
-int Game::valueAfterMove(int side, int depth, int alpha, int beta, int x, int y, int slot,
-                         int captureRequired) {
-    UndoRecord undo;
-    Move scratch;
-    int value;
-    if (captureRequired == 1) {
-        applyJump(x, y, slot, undo);
-        value = canCapture(undo.toX, undo.toY, side) == 1
-                    ? search(side, depth, alpha, beta, scratch)
-                    : search(1 - side, depth - 1, alpha, beta, scratch);
-    } else {
-        applyStep(x, y, slot, undo);
-        value = search(1 - side, depth - 1, alpha, beta, scratch);
-    }
-    undoMove(undo);
-    return value;
+    leafCount += tree.leaves;
+    return result;
 }

@@ -53,12 +53,18 @@ constexpr auto neighbourOnBoard = sourcesOnBoard();
 
 } // namespace cell_sets_detail
 
-// The squares whose neighbour `distance` (1 or 2) steps away in the slot's direction is in
-// `targets`. The shift alone would wrap from the bottom of one column to the top of the next.
-inline CellSet cellsFacing(CellSet targets, int slot, int distance) {
-    const int shift = distance * (8 * slotDirections[slot].dx + slotDirections[slot].dy);
-    return cell_sets_detail::neighbourOnBoard[slot][distance] &
-           (shift > 0 ? targets >> shift : targets << -shift);
+// The squares whose neighbour `Distance` (1 or 2) steps away in the slot's direction is in
+// `targets`: one shift, fixed when compiled. The shift alone would wrap from the bottom of one
+// column to the top of the next, so squares without such a neighbour are masked off.
+template <int Slot, int Distance>
+constexpr CellSet cellsFacing(CellSet targets) {
+    constexpr int shift = Distance * (8 * slotDirections[Slot].dx + slotDirections[Slot].dy);
+    constexpr CellSet onBoard = cell_sets_detail::neighbourOnBoard[Slot][Distance];
+    if constexpr (shift > 0) {
+        return onBoard & (targets >> shift);
+    } else {
+        return onBoard & (targets << -shift);
+    }
 }
 
 // Counted by halves and quarters, not by a library call: processors without a population-count

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/cell_sets.h"
+#include "engine/move_sets.h"
 #include "engine/types.h"
 
 // What one made move needs to be taken back inside the search.
@@ -18,11 +19,11 @@ struct UndoRecord {
 // The moves of a side's first count pieces, as sets of the squares that can move in each slot.
 struct SideMoves {
     CellSet pieces;
-    CellSet steps[4];
-    CellSet jumps[4];
+    SlotSets steps;
+    SlotSets jumps;
 
-    bool canStep() const { return (steps[0] | steps[1] | steps[2] | steps[3]) != 0; }
-    bool canJump() const { return (jumps[0] | jumps[1] | jumps[2] | jumps[3]) != 0; }
+    bool canStep() const { return steps.any() != 0; }
+    bool canJump() const { return jumps.any() != 0; }
 };
 
 class Game {
@@ -60,6 +61,8 @@ public:
     void setStrength(int value) { strength = value; }
 
     void listPieces(PieceList& list) const;
+    // The playing squares holding a code from 0 to 9.
+    CellSet cellsHolding(int code) const { return codeCells[code]; }
 
     // --- Move rules (engine/rules.cpp) ---
     int isLegalStep(Move move) const;
@@ -87,10 +90,6 @@ public:
 
 private:
     static constexpr int cellIndex(int x, int y) { return x * BoardSize + y; }
-    int materialBalance() const;
-    int scoreLeaf(int balance);
-    int valueAfterMove(int side, int depth, int alpha, int beta, int x, int y, int slot,
-                       int captureRequired);
     void resetBoard();
     void placeStartRows();
     CellSet piecesOf(int side) const {
@@ -102,7 +101,6 @@ private:
     static constexpr int trackedCode(int code) {
         return code >= 0 && code <= Wall ? code : UntrackedCode;
     }
-    CellSet cellsHolding(int code) const { return codeCells[code]; }
 
     int pieceSetting;
     int vsHuman;

@@ -114,13 +114,8 @@ SideMoves Game::sideMoves(int side) const {
     SideMoves moves{};
     moves.pieces = firstCells(piecesOf(side), std::min(getCount(side), PiecesPerSide));
     const CellSet kings = moves.pieces & cellsHolding(side == Red ? RedKing : BlueKing);
-    const int menSlots = side == Red ? UpSlots : DownSlots;
-    for (int slot = 0; slot < 4; ++slot) {
-        const CellSet movers = hasSlot(menSlots, slot) ? moves.pieces : kings;
-        moves.steps[slot] = movers & cellsFacing(cellsHolding(Empty), slot, 1);
-        moves.jumps[slot] = movers & cellsFacing(piecesOf(1 - side), slot, 1) &
-                            cellsFacing(cellsHolding(Empty), slot, 2);
-    }
+    moves.steps = stepSets(side, moves.pieces, kings, cellsHolding(Empty));
+    moves.jumps = jumpSets(side, moves.pieces, kings, piecesOf(1 - side), cellsHolding(Empty));
     return moves;
 }
 
