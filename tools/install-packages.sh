@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     # the engine, the driver and their tests
-    g++ clang clang-format cmake ninja-build libgtest-dev libgmock-dev file
+    g++ clang clang-format cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev file
     # the picture generator
     libfreetype-dev fonts-ipafont-gothic
     # the Windows program, and running it under Wine on a virtual display
