@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
     # the engine, the driver and their tests
     g++ clang clang-format cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev file
+    # libFuzzer and the sanitizers' runtimes for clang
+    libclang-rt-14-dev
     # the picture generator
     libfreetype-dev fonts-ipafont-gothic
     # the Windows program, and running it under Wine on a virtual display

@@ -46,5 +46,6 @@ std::string takeStepAndCheck(const Step& step);
 // Starts the program, takes the steps and returns the first broken invariant with its step number.
 std::string replay(unsigned seed, const std::vector<Step>& steps);
 
-// The shortest list left after removing steps one chunk at a time while the failure stays.
-std::vector<Step> shortestFailing(unsigned seed, std::vector<Step> steps);
+// A shorter list that still breaks an invariant: steps are removed a chunk at a time, halving the
+// chunks, while the failure stays, within the given number of replays.
+std::vector<Step> shortestFailing(unsigned seed, std::vector<Step> steps, int replays = 2000);
