@@ -51,7 +51,7 @@ inline CellSet byteCounts(CellSet cells) {
 
 // The moves of all slots: the per-byte counts of the four sets (at most 32 a byte) are added
 // before they are summed.
-int moveCount(const SlotSets& open) {
+inline int moveCount(const SlotSets& open) {
     const CellSet counts = byteCounts(open.slot[0]) + byteCounts(open.slot[1]) +
                            byteCounts(open.slot[2]) + byteCounts(open.slot[3]);
     return static_cast<int>((counts * 0x0101010101010101ULL) >> 56);

@@ -4,25 +4,17 @@ namespace random_numbers_detail {
 
 namespace {
 
+constexpr int Degree = 31;
 constexpr int Separation = 3;
 
-// Sum j lands Separation places after the older number it adds, going round the ring; the new
-// number is its sum without the lowest bit, the least random one.
-constexpr std::int32_t nextSum(AdditiveFeedback& generator, int j, int front) {
-    generator.ring[front] += generator.ring[j];
-    return static_cast<std::int32_t>(generator.ring[front] >> 1);
-}
-
-constexpr int frontOf(int j) {
-    return j + Separation < Degree ? j + Separation : j + Separation - Degree;
-}
-
-// The ring is filled by the Park-Miller generator (16807 times the last word modulo 2^31 - 1, by
-// Schrage's method to stay within 32 bits), then the first 310 sums are thrown away.
+// The C library's start: 31 words from the Park-Miller generator (16807 times the last word
+// modulo 2^31 - 1, by Schrage's method to stay within 32 bits), the first three repeated, then the
+// first 310 numbers thrown away. The last sums are kept.
 constexpr AdditiveFeedback seeded(unsigned seed) {
-    AdditiveFeedback generator{};
+    constexpr int Made = Degree + Separation + 10 * Degree;
+    std::uint32_t start[Made]{};
     std::int32_t word = static_cast<std::int32_t>(seed == 0 ? 1 : seed);
-    generator.ring[0] = static_cast<std::uint32_t>(word);
+    start[0] = static_cast<std::uint32_t>(word);
     for (int i = 1; i < Degree; ++i) {
         const std::int32_t high = word / 127773;
         const std::int32_t low = word % 127773;
@@ -30,11 +22,20 @@ constexpr AdditiveFeedback seeded(unsigned seed) {
         if (word < 0) {
             word += 2147483647;
         }
-        generator.ring[i] = static_cast<std::uint32_t>(word);
+        start[i] = static_cast<std::uint32_t>(word);
     }
-    for (int i = 0; i < 10 * Degree; ++i) {
-        nextSum(generator, i % Degree, frontOf(i % Degree));
+    for (int i = Degree; i < Degree + Separation; ++i) {
+        start[i] = start[i - Degree];
     }
+    for (int i = Degree + Separation; i < Made; ++i) {
+        start[i] = start[i - Degree] + start[i - Separation];
+    }
+    AdditiveFeedback generator{};
+    for (int i = 0; i < History; ++i) {
+        generator.sums[i] = start[Made - History + i];
+    }
+    generator.next = History;
+    generator.end = History;
     return generator;
 }
 
@@ -42,23 +43,29 @@ constexpr AdditiveFeedback seeded(unsigned seed) {
 
 AdditiveFeedback state = seeded(1);
 
-// The sums are made in two runs, before and after the front wraps round the ring, so that no
-// index is tested in the loop.
+// With s[i] = s[i - 31] + s[i - 3] written out four times for its nearest term, each sum is
+// s[i - 12] + s[i - 31] + s[i - 34] + s[i - 37] + s[i - 40]: no sum of a batch needs one of the
+// eleven before it, so the compiler makes four at once, each four reading four made together. The
+// unread numbers and the history move to the front first when the batch would not fit.
 void AdditiveFeedback::makeBatch() {
-    const std::uint64_t end = next + static_cast<std::uint64_t>(ready);
+    if (end + Batch > Capacity) {
+        const int from = end - History;
+        for (int i = 0; i < History; ++i) {
+            sums[i] = sums[from + i];
+        }
+        next -= from;
+        end = History;
+    }
+    std::uint32_t* const made = sums + end;
+    for (int i = 0; i < Batch; ++i) {
+        made[i] = made[i - 12] + made[i - 31] + made[i - 34] + made[i - 37] + made[i - 40];
+    }
     std::uint64_t batchParities = 0;
-    const auto keep = [&](int j, std::int32_t number) {
-        queue[(end + static_cast<std::uint64_t>(j)) % QueueSize] = number;
-        batchParities |= static_cast<std::uint64_t>(number & 1) << j;
-    };
-    for (int j = 0; j < Degree - Separation; ++j) {
-        keep(j, nextSum(*this, j, j + Separation));
+    for (int i = 0; i < Batch; ++i) {
+        batchParities |= static_cast<std::uint64_t>(made[i] >> 1 & 1) << i;
     }
-    for (int j = Degree - Separation; j < Degree; ++j) {
-        keep(j, nextSum(*this, j, j + Separation - Degree));
-    }
-    parities |= batchParities << ready;
-    ready += Degree;
+    parities |= batchParities << (end - next);
+    end += Batch;
 }
 
 } // namespace random_numbers_detail

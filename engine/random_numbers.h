@@ -11,20 +11,20 @@ void seedRandom(unsigned seed);
 
 namespace random_numbers_detail {
 
-constexpr int Degree = 31;
-constexpr int QueueSize = 64;
+// Each sum is the sum of the ones made 3 and 31 places before it; a number is a sum without its
+// lowest bit. The sums are made 32 at a time, so that a draw is only a read and the lowest bits of
+// the numbers to come can be seen before they are drawn.
+constexpr int History = 40; // what the next sums are made from
+constexpr int Batch = 32;
+constexpr int Capacity = History + 2 * Batch;
 
-// Each number is the sum of the ones drawn 3 and 31 places earlier, kept in a ring of 31. The sums
-// are made 31 at a time into a queue, so that a draw is only a read, and the lowest bits of the
-// numbers to come can be seen before they are drawn.
 struct AdditiveFeedback {
-    std::uint32_t ring[Degree];
-    std::int32_t queue[QueueSize]; // made, not yet drawn: the sums without their lowest bit
-    std::uint64_t parities;        // bit i: the lowest bit of the number i places ahead
-    std::uint64_t next;            // where the next number stands in the queue, modulo its size
-    std::int64_t ready;            // numbers made and not yet drawn
+    std::uint32_t sums[Capacity]; // in order; those from `next` on are not drawn yet
+    std::uint64_t parities;       // bit i: the lowest bit of the number i places ahead
+    int next;                     // the next number to draw
+    int end;                      // one past the last sum made
 
-    void makeBatch(); // only while at most 33 are ready, so that the queue holds them all
+    void makeBatch(); // only while fewer than 32 are ready, so that the parities hold them all
 };
 
 // The sequence's one state, as the C library's rand has one; unseeded it starts as seed 1 does.
@@ -35,21 +35,18 @@ extern AdditiveFeedback state;
 // The next number of the sequence, 0 to 2147483647: what rand() would give.
 inline int drawRandom() {
     using namespace random_numbers_detail;
-    if (state.ready == 0) {
+    if (state.next == state.end) {
         state.makeBatch();
     }
-    const int number = state.queue[state.next % QueueSize];
-    ++state.next;
-    --state.ready;
     state.parities >>= 1;
-    return number;
+    return static_cast<int>(state.sums[state.next++] >> 1);
 }
 
 // The lowest bits of the next n numbers (n from 1 to 32), the first in bit 0, without drawing them:
 // what n calls of drawRandom() % 2 would give.
 inline std::uint32_t upcomingParities(int n) {
     using namespace random_numbers_detail;
-    if (state.ready < n) {
+    if (state.end - state.next < n) {
         state.makeBatch();
     }
     return static_cast<std::uint32_t>(state.parities & ((std::uint64_t{1} << n) - 1));
@@ -59,6 +56,5 @@ inline std::uint32_t upcomingParities(int n) {
 inline void skipRandom(int n) {
     using namespace random_numbers_detail;
     state.next += n;
-    state.ready -= n;
     state.parities >>= n;
 }

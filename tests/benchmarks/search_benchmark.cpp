@@ -11,6 +11,7 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -92,6 +93,35 @@ BENCHMARK_CAPTURE(strengthElevenMoves, twelveMen, GameSetup{12, 1, 0, 0})
 BENCHMARK_CAPTURE(strengthElevenMoves, allKings, GameSetup{12, 1, 1, 1})
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
+
+// The generator: a number from the C library's rand, from the game's own, and the parity of one
+// taken in runs of 4 as the search takes them just above the leaves.
+void cLibraryRand(benchmark::State& state) {
+    std::srand(1);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(std::rand());
+    }
+}
+
+void gameRandom(benchmark::State& state) {
+    seedRandom(1);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(drawRandom());
+    }
+}
+
+void gameParitiesByFour(benchmark::State& state) {
+    seedRandom(1);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(upcomingParities(4));
+        skipRandom(4);
+    }
+    state.SetItemsProcessed(4 * state.iterations());
+}
+
+BENCHMARK(cLibraryRand);
+BENCHMARK(gameRandom);
+BENCHMARK(gameParitiesByFour);
 
 // Prints, after the usual table, how many times faster the engine's search ran than the plain
 // one at each depth.
