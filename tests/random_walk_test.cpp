@@ -2,6 +2,7 @@
 // walks over presses, right presses, new games and the settings dialog, from fixed seeds.
 #include "engine/game.h"
 #include "engine/turn_flags.h"
+#include "tests/support/boards.h"
 #include "tests/support/step_model.h"
 
 #include <cstdio>
@@ -40,3 +41,65 @@ TEST(RandomWalk, EveryInvariantHoldsAfterEveryStep) {
 }
 
 } // namespace
+
+// The checks themselves: each broken invariant is reported, so a quiet walk means something.
+class StepChecks : public testing::Test {
+protected:
+    void SetUp() override { startProgram(1); }
+
+    static std::string rightPressReport() { return takeStepAndCheck({Step::RightPress}); }
+};
+
+TEST_F(StepChecks, ReportASelectedCodeWithoutASelection) {
+    game.setSquare(3, 7, RedManSelected);
+    EXPECT_NE(rightPressReport().find("selected"), std::string::npos);
+}
+
+TEST_F(StepChecks, ReportACountThatDisagreesWithTheBoard) {
+    game.decrementCount(Blue);
+    EXPECT_NE(rightPressReport().find("blue count"), std::string::npos);
+}
+
+TEST_F(StepChecks, ReportAPieceOnALightSquareOrACodeOffTheList) {
+    game.setSquare(3, 7, Empty);
+    game.setSquare(4, 7, RedMan); // a light square
+    EXPECT_NE(rightPressReport().find("light square"), std::string::npos);
+    startProgram(1);
+    game.setSquare(5, 5, 12);
+    EXPECT_NE(rightPressReport().find("code 12"), std::string::npos);
+}
+
+TEST_F(StepChecks, ReportAGameEndedWhileNobodyHadLost) {
+    gameActive = 0;
+    EXPECT_NE(rightPressReport().find("neither side had lost"), std::string::npos);
+}
+
+// Orders of steps a person meets, replayed: a new game or the dialog in the middle of a capture
+// chain, a selection cut short by the dialog, presses after the end.
+TEST(StepReplays, ANewGameOrTheDialogInTheMiddleOfAChainLeavesASoundBoard) {
+    for (const Step interruption :
+         {Step{Step::NewGame}, Step{Step::SettingsCancel}, Step{Step::SettingsOk, 0, 0, 1, 4, 9}}) {
+        startProgram(3);
+        placePieces(game, {{2, 8, RedMan}, {3, 7, BlueMan}, {5, 5, BlueMan}, {2, 2, BlueMan}}, Red);
+        for (const Step& step :
+             {Step{Step::LeftPress, 2, 8}, Step{Step::LeftPress, 4, 6}, Step{Step::LeftPress, 4, 6},
+              interruption, Step{Step::LeftPress, 6, 4}, Step{Step::RightPress},
+              Step{Step::LeftPress, 5, 5}}) {
+            const std::string report = takeStepAndCheck(step);
+            ASSERT_TRUE(report.empty()) << describe(step) << ": " << report;
+        }
+    }
+}
+
+TEST(StepReplays, PressesAfterTheEndShowTheResultAndChangeNothing) {
+    startProgram(4);
+    placePieces(game, {{4, 6, RedMan}, {5, 5, BlueMan}}, Red);
+    const std::vector<Step> steps{{Step::LeftPress, 4, 6}, {Step::LeftPress, 6, 4},
+                                  {Step::LeftPress, 2, 2}, {Step::RightPress},
+                                  {Step::LeftPress, 6, 4}, {Step::LeftPress, 0, 0}};
+    for (const Step& step : steps) {
+        const std::string report = takeStepAndCheck(step);
+        ASSERT_TRUE(report.empty()) << describe(step) << ": " << report;
+    }
+    EXPECT_EQ(gameActive, 0);
+}

@@ -423,6 +423,7 @@ void startProgram(unsigned seed) {
     game.setRedAllKings(0);
     game.setBlueAllKings(0);
     game.setStrength(2); // the default 5, lowered so that steps stay fast
+    selectionState = 0;  // the controller's globals as the program starts
     game.newGame();
     currentMove = {0, 0, 0, 0};
     captureRequired = 0;
