@@ -90,10 +90,11 @@ bool mayCrown(const SearchPosition& position, const NodeMoves& moves) {
             rowBeforeCrowning(Side)) != 0;
 }
 
-// The move the root keeps: its piece's bit index and slot.
-struct KeptMove {
+// What the root keeps: its best move (its piece's bit index and slot) and whether it captures.
+struct RootChoice {
     int from = 0;
     int slot = -1;
+    int captureRequired = 0;
 };
 
 // What stays the same through one search: which way the leaves lean, how many pieces of each side
@@ -103,16 +104,14 @@ class TreeSearch {
 public:
     explicit TreeSearch(const Game& game);
 
-    // The root also keeps its best move and whether it captures.
-    template <int Side>
-    int rootValue(const SearchPosition& position, int depth, int alpha, int beta, KeptMove& best,
-                  int& captureRequired);
+    // A node's value; the root (AtRoot) also fills in its choice.
+    template <int Side, bool AtRoot = false>
+    int value(const SearchPosition& position, int depth, int alpha, int beta,
+              RootChoice* choice = nullptr);
 
     long long leaves = 0;
 
 private:
-    template <int Side>
-    int value(const SearchPosition& position, int depth, int alpha, int beta);
     template <int Side>
     int valueOfEqualLeaves(int balance, const SlotSets& open, Bounds<Side> bounds);
     // The three below are forced inline: called from a node's loop, they would otherwise pass the
@@ -164,9 +163,9 @@ template <int Side>
     return moves.open.any() != 0;
 }
 
-template <int Side>
-int TreeSearch::rootValue(const SearchPosition& position, int depth, int alpha, int beta,
-                          KeptMove& best, int& captureRequired) {
+template <int Side, bool AtRoot>
+int TreeSearch::value(const SearchPosition& position, int depth, int alpha, int beta,
+                      RootChoice* choice) {
     // The depth test comes first: a leaf is scored by material even when its side has lost.
     if (depth == 0) {
         return scoreLeaf(position.balance);
@@ -176,39 +175,26 @@ int TreeSearch::rootValue(const SearchPosition& position, int depth, int alpha, 
     if (!findMoves<Side>(position, moves)) {
         return lossValue(Side);
     }
-    captureRequired = moves.capture ? 1 : 0;
-    forEachMove(moves.open, [&](int from, int slot) {
-        const int moveValue = valueAfterMove<Side>(position, depth, bounds.alpha, bounds.beta, from,
-                                                   slot, moves.capture);
-        if (bounds.takes(moveValue)) {
-            bounds.own() = moveValue;
-            best = {from, slot};
-        }
-        return bounds.cutOff();
-    });
-    return bounds.own();
-}
-
-// The root's search without keeping a move: below the root only the value counts.
-template <int Side>
-int TreeSearch::value(const SearchPosition& position, int depth, int alpha, int beta) {
-    if (depth == 0) {
-        return scoreLeaf(position.balance);
+    if constexpr (AtRoot) {
+        choice->captureRequired = moves.capture ? 1 : 0;
     }
-    Bounds<Side> bounds(alpha, beta);
-    NodeMoves moves;
-    if (!findMoves<Side>(position, moves)) {
-        return lossValue(Side);
-    }
-    const bool leavesNext = depth == 1 && !moves.capture;
+    // Below the root, only the values of the leaves count, not which move they follow.
+    const bool leavesNext = !AtRoot && depth == 1 && !moves.capture;
     if (leavesNext && !mayCrown<Side>(position, moves)) {
         return valueOfEqualLeaves(position.balance, moves.open, bounds);
     }
     forEachMove(moves.open, [&](int from, int slot) {
-        bounds.take(leavesNext
-                        ? scoreLeaf(position.balance + stepCrowningGain(position, Side, from, slot))
-                        : valueAfterMove<Side>(position, depth, bounds.alpha, bounds.beta, from,
-                                               slot, moves.capture));
+        const int moveValue =
+            leavesNext ? scoreLeaf(position.balance + stepCrowningGain(position, Side, from, slot))
+                       : valueAfterMove<Side>(position, depth, bounds.alpha, bounds.beta, from,
+                                              slot, moves.capture);
+        if constexpr (AtRoot) {
+            if (bounds.takes(moveValue)) { // of equally valued moves the one tried last is kept
+                choice->from = from;
+                choice->slot = slot;
+            }
+        }
+        bounds.take(moveValue);
         return bounds.cutOff();
     });
     return bounds.own();
@@ -267,13 +253,12 @@ template <int Side>
 int Game::search(int side, int depth, int alpha, int beta, Move& out) {
     TreeSearch tree(*this);
     const SearchPosition start = searchPositionOf(*this);
-    KeptMove best;
-    int captureRequired = 0;
-    const int result = side == Blue
-                           ? tree.rootValue<Blue>(start, depth, alpha, beta, best, captureRequired)
-                           : tree.rootValue<Red>(start, depth, alpha, beta, best, captureRequired);
-    if (best.slot >= 0) {
-        moveFromSlot(captureRequired, best.slot, cellX(best.from), cellY(best.from), out);
+    RootChoice choice;
+    const int result = side == Blue ? tree.value<Blue, true>(start, depth, alpha, beta, &choice)
+                                    : tree.value<Red, true>(start, depth, alpha, beta, &choice);
+    if (choice.slot >= 0) {
+        moveFromSlot(choice.captureRequired, choice.slot, cellX(choice.from), cellY(choice.from),
+                     out);
     }
     leafCount += tree.leaves;
     return result;
