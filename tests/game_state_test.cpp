@@ -2,6 +2,7 @@
 #include "engine/game.h"
 #include "engine/turn_flags.h"
 #include "tests/support/boards.h"
+#include "tests/support/game_corpus.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -54,30 +55,23 @@ TEST(GameConstruction, GivesDefaultSettingsAndTheTwelveMenPosition) {
 }
 
 // Every combination of the four settings that shape the start position.
-struct StartSettings {
-    int pieces;
-    int redFirst;
-    int redKings;
-    int blueKings;
-};
-
-class StartPosition : public testing::TestWithParam<StartSettings> {};
+class StartPosition : public testing::TestWithParam<GameSetup> {};
 
 TEST_P(StartPosition, FillsEachSidesBackRowsWithItsMenOrKings) {
-    const StartSettings s = GetParam();
+    const GameSetup s = GetParam();
     Game position;
     position.setPieceSetting(s.pieces);
-    position.setRedMovesFirst(s.redFirst);
-    position.setRedAllKings(s.redKings);
-    position.setBlueAllKings(s.blueKings);
+    position.setRedMovesFirst(s.redMovesFirst);
+    position.setRedAllKings(s.redAllKings);
+    position.setBlueAllKings(s.blueAllKings);
     position.newGame();
 
     EXPECT_EQ(position.getCount(Red), s.pieces);
     EXPECT_EQ(position.getCount(Blue), s.pieces);
-    EXPECT_EQ(position.getSideToMove(), s.redFirst == 1 ? Red : Blue);
+    EXPECT_EQ(position.getSideToMove(), s.redMovesFirst == 1 ? Red : Blue);
     const int rows = s.pieces / 4;
-    const int redCode = s.redKings == 1 ? RedKing : RedMan;
-    const int blueCode = s.blueKings == 1 ? BlueKing : BlueMan;
+    const int redCode = s.redAllKings == 1 ? RedKing : RedMan;
+    const int blueCode = s.blueAllKings == 1 ? BlueKing : BlueMan;
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
             int expected = Empty;
@@ -93,28 +87,13 @@ TEST_P(StartPosition, FillsEachSidesBackRowsWithItsMenOrKings) {
     }
 }
 
-std::vector<StartSettings> everyStartSetting() {
-    std::vector<StartSettings> all;
-    for (int pieces : {4, 8, 12}) {
-        for (int redFirst : {0, 1}) {
-            for (int redKings : {0, 1}) {
-                for (int blueKings : {0, 1}) {
-                    all.push_back({pieces, redFirst, redKings, blueKings});
-                }
-            }
-        }
-    }
-    return all;
+std::string startName(const testing::TestParamInfo<GameSetup>& info) {
+    const GameSetup& s = info.param;
+    return std::to_string(s.pieces) + "Men" + (s.redMovesFirst ? "RedFirst" : "BlueFirst") +
+           (s.redAllKings ? "RedKings" : "") + (s.blueAllKings ? "BlueKings" : "");
 }
 
-std::string startName(const testing::TestParamInfo<StartSettings>& info) {
-    const StartSettings& s = info.param;
-    return std::to_string(s.pieces) + "Men" + (s.redFirst ? "RedFirst" : "BlueFirst") +
-           (s.redKings ? "RedKings" : "") + (s.blueKings ? "BlueKings" : "");
-}
-
-INSTANTIATE_TEST_SUITE_P(EverySetting, StartPosition, testing::ValuesIn(everyStartSetting()),
-                         startName);
+INSTANTIATE_TEST_SUITE_P(EverySetting, StartPosition, testing::ValuesIn(everySetup()), startName);
 
 TEST(NewGame, OpensPlayAgainAndKeepsEverySetting) {
     Game position;
