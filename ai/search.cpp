@@ -102,7 +102,7 @@ struct RootChoice {
 // template argument, so each side's nodes are compiled with its own directions and bounds.
 class TreeSearch {
 public:
-    explicit TreeSearch(const Game& game);
+    TreeSearch(const Game& game, const SearchPosition& start);
 
     // A node's value; the root (AtRoot) also fills in its choice.
     template <int Side, bool AtRoot = false>
@@ -128,8 +128,8 @@ private:
     bool countMayLimit[2]; // fewer listed than on the board: never so in a game
 };
 
-TreeSearch::TreeSearch(const Game& game) : jitterSign(jitteredValue(0, game.getSideToMove(), 1)) {
-    const SearchPosition start = searchPositionOf(game);
+TreeSearch::TreeSearch(const Game& game, const SearchPosition& start)
+    : jitterSign(jitteredValue(0, game.getSideToMove(), 1)) {
     for (int side : {Blue, Red}) {
         listed[side] = std::min(game.getCount(side), PiecesPerSide);
         // Pieces only leave the board during a search, so a count that covers them at the root
@@ -251,8 +251,8 @@ template <int Side>
 
 // Callers pass Red or Blue for the side.
 int Game::search(int side, int depth, int alpha, int beta, Move& out) {
-    TreeSearch tree(*this);
     const SearchPosition start = searchPositionOf(*this);
+    TreeSearch tree(*this, start);
     RootChoice choice;
     const int result = side == Blue ? tree.value<Blue, true>(start, depth, alpha, beta, &choice)
                                     : tree.value<Red, true>(start, depth, alpha, beta, &choice);
