@@ -16,7 +16,7 @@ namespace random_numbers_detail {
 // the numbers to come can be seen before they are drawn.
 constexpr int History = 40; // what the next sums are made from
 constexpr int Batch = 32;
-constexpr int Capacity = History + 2 * Batch;
+constexpr int Capacity = History + 8 * Batch; // the history moves back every 8 batches
 
 struct AdditiveFeedback {
     std::uint32_t sums[Capacity]; // in order; those from `next` on are not drawn yet
