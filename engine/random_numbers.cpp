@@ -9,6 +9,7 @@ namespace {
 constexpr int Degree = 31;
 constexpr int Separation = 3;
 
+// bitOf[i]: the bit of a batch's i-th number in its parity word.
 constexpr auto bitOf = [] {
     std::array<std::uint32_t, Batch> bits{};
     for (int i = 0; i < Batch; ++i) {
