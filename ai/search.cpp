@@ -15,9 +15,10 @@ namespace {
 // Blue's men move towards larger y, so the downward slots come first.
 constexpr int slotOrder[4] = {2, 3, 0, 1};
 
-// The row from which a side's men step onto their far row: y = 3 for red, y = 8 for blue.
+// The row from which a side's men step onto their far row: the row before it, y = 3 for red and
+// y = 8 for blue.
 constexpr CellSet rowBeforeCrowning(int side) {
-    return side == Red ? 0x0202020202020202ULL : 0x4040404040404040ULL;
+    return side == Red ? farRow(Red) << 1 : farRow(Blue) >> 1;
 }
 
 // The open slots of the piece on `from` as bits in slotOrder's order: bit k for slotOrder[k],
@@ -42,19 +43,12 @@ void forEachMove(const SlotSets& open, Visit visit) {
     }
 }
 
-// The count of each byte's squares, by halves and quarters as cellCount does.
-inline CellSet byteCounts(CellSet cells) {
-    cells -= (cells >> 1) & 0x5555555555555555ULL;
-    cells = (cells & 0x3333333333333333ULL) + ((cells >> 2) & 0x3333333333333333ULL);
-    return (cells + (cells >> 4)) & 0x0f0f0f0f0f0f0f0fULL;
-}
-
 // The moves of all slots: the per-byte counts of the four sets (at most 32 a byte) are added
 // before they are summed.
 inline int moveCount(const SlotSets& open) {
     const CellSet counts = byteCounts(open.slot[0]) + byteCounts(open.slot[1]) +
                            byteCounts(open.slot[2]) + byteCounts(open.slot[3]);
-    return static_cast<int>((counts * 0x0101010101010101ULL) >> 56);
+    return sumOfByteCounts(counts);
 }
 
 // The bounds of a node. Blue raises alpha and red lowers beta; the node's own bound starts afresh

@@ -68,12 +68,21 @@ constexpr CellSet cellsFacing(CellSet targets) {
 }
 
 // Counted by halves and quarters, not by a library call: processors without a population-count
-// instruction (the 32-bit build targets them) would otherwise call out for every count.
-inline int cellCount(CellSet cells) {
+// instruction (the 32-bit build targets them) would otherwise call out for every count. The count
+// of each byte's squares comes first; several sets' byte counts (up to 32 a byte) may be added
+// before they are summed.
+inline CellSet byteCounts(CellSet cells) {
     cells -= (cells >> 1) & 0x5555555555555555ULL;
     cells = (cells & 0x3333333333333333ULL) + ((cells >> 2) & 0x3333333333333333ULL);
-    cells = (cells + (cells >> 4)) & 0x0f0f0f0f0f0f0f0fULL;
-    return static_cast<int>((cells * 0x0101010101010101ULL) >> 56);
+    return (cells + (cells >> 4)) & 0x0f0f0f0f0f0f0f0fULL;
+}
+
+inline int sumOfByteCounts(CellSet counts) {
+    return static_cast<int>((counts * 0x0101010101010101ULL) >> 56);
+}
+
+inline int cellCount(CellSet cells) {
+    return sumOfByteCounts(byteCounts(cells));
 }
 
 inline int lowestCellIndex(CellSet cells) {

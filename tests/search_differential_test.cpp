@@ -16,63 +16,12 @@ namespace {
 
 bool fullCorpus = false;
 
-struct Outcome {
-    int value;
-    Move move;
-    long long leaves;
-    int nextDraw; // equal next draws prove equal numbers of draws
-    BoardSnapshot board;
-};
-
-struct SearchCall {
-    int side;
-    int depth;
-    int alpha;
-    int beta;
-    unsigned seed;
-};
-
-template <typename Search>
-Outcome run(Game position, const SearchCall& call, Search search) {
-    Move move{-7, -7, -7, -7};
-    seedRandom(call.seed);
-    const long long before = position.evaluatedLeaves();
-    const int value = search(position, call, move);
-    const int nextDraw = drawRandom();
-    return {value, move, position.evaluatedLeaves() - before, nextDraw, snapshot(position)};
-}
-
-void expectSameSearch(const Game& position, const SearchCall& call) {
-    const Outcome fast = run(position, call, [](Game& p, const SearchCall& c, Move& m) {
-        return p.search(c.side, c.depth, c.alpha, c.beta, m);
-    });
-    const Outcome plain = run(position, call, [](Game& p, const SearchCall& c, Move& m) {
-        return reference::search(p, c.side, c.depth, c.alpha, c.beta, m);
-    });
-    const std::string where = formatDiagram(position) + "side " + std::to_string(call.side) +
-                              " depth " + std::to_string(call.depth) + " bounds " +
-                              std::to_string(call.alpha) + ".." + std::to_string(call.beta) +
-                              " seed " + std::to_string(call.seed);
-    ASSERT_EQ(fast.value, plain.value) << where;
-    ASSERT_EQ(fast.move, plain.move) << where;
-    ASSERT_EQ(fast.leaves, plain.leaves) << where;
-    ASSERT_EQ(fast.nextDraw, plain.nextDraw) << where;
-    ASSERT_EQ(fast.board, snapshot(position)) << where; // restored, as the plain one must be
-    ASSERT_EQ(plain.board, snapshot(position)) << where;
-}
-
 // As inside a search: a piece of each side gone from the board while the counts still hold it.
 Game withCountsAbovePieces(Game position, std::mt19937& random) {
     for (int side : {Red, Blue}) {
         PieceList list;
         position.listPieces(list);
-        const int pieces = [&] {
-            int n = 0;
-            while (n < PiecesPerSide && list[halfStart(side) + n].x != -1) {
-                ++n;
-            }
-            return n;
-        }();
+        const int pieces = position.getCount(side); // between turns, the pieces on the board
         if (pieces > 1) {
             const PieceEntry taken = list[halfStart(side) + static_cast<int>(random() % pieces)];
             position.setSquare(taken.x, taken.y, Empty);
@@ -101,13 +50,17 @@ void compareOnCorpus(const CorpusPlan& plan) {
         for (int depth = 0; depth <= lastDepth; ++depth) {
             for (int s = 0; s < plan.searchSeeds; ++s) {
                 const unsigned seed = static_cast<unsigned>(random());
-                expectSameSearch(played, {toMove, depth, BlueLost, RedLost, seed});
+                reference::expectSameAsPlainSearch(played,
+                                                   {toMove, depth, BlueLost, RedLost, seed});
                 if (depth <= plan.maxDepth) {
-                    expectSameSearch(played, {1 - toMove, depth, BlueLost, RedLost, seed});
-                    expectSameSearch(shrunk, {toMove, depth, BlueLost, RedLost, seed});
+                    reference::expectSameAsPlainSearch(
+                        played, {1 - toMove, depth, BlueLost, RedLost, seed});
+                    reference::expectSameAsPlainSearch(shrunk,
+                                                       {toMove, depth, BlueLost, RedLost, seed});
                     // Bounds narrower than the root's, as a caller may pass them.
                     const int bound = static_cast<int>(random() % 9) - 4;
-                    expectSameSearch(played, {toMove, depth, bound, bound + 3, seed});
+                    reference::expectSameAsPlainSearch(played,
+                                                       {toMove, depth, bound, bound + 3, seed});
                     searches += 3;
                 }
                 ++searches;

@@ -3,6 +3,7 @@
 #include "engine/game.h"
 #include "engine/random_numbers.h"
 #include "tests/support/boards.h"
+#include "tests/support/game_corpus.h"
 #include "ui/recorded_window.h"
 #include "ui/turn_controller.h"
 
@@ -324,10 +325,7 @@ TEST_F(TurnController, APressOffTheBoardChangesNothing) {
 // Whole games, the computer against red's random moves played as two presses; after every move
 // the counts agree with the board, nothing is left selected and nothing beeped.
 struct GameSettings {
-    int pieces;
-    int redFirst;
-    int redKings;
-    int blueKings;
+    GameSetup setup;
     int strength;
 };
 
@@ -335,52 +333,35 @@ class WholeGame : public TurnController, public testing::WithParamInterface<Game
 
 TEST_P(WholeGame, IsPlayedToItsEndThroughPresses) {
     const GameSettings s = GetParam();
-    game.setPieceSetting(s.pieces);
-    game.setRedMovesFirst(s.redFirst);
-    game.setRedAllKings(s.redKings);
-    game.setBlueAllKings(s.blueKings);
-    game.setStrength(s.strength);
-    game.newGame();
     for (unsigned seed = 1; seed <= 3; ++seed) {
-        game.newGame();
-        seedRandom(seed);
         int moves = 0;
-        for (; moves < 400; ++moves) {
-            checkGameOver();
-            if (gameActive == 0) {
-                break;
-            }
-            windowRecord().clear();
-            if (game.getSideToMove() == Red) {
-                Move choice{};
-                game.setStrength(0);
-                game.chooseComputerMove(choice);
-                game.setStrength(s.strength);
-                handleLeftPress(choice.fromX, choice.fromY);
-                handleLeftPress(choice.toX, choice.toY);
-            } else {
-                handleLeftPress(5, 5);
-            }
-            ASSERT_EQ(windowRecord().count(WindowRequest::Beep), 0) << "move " << moves;
-            ASSERT_EQ(selectionState, 0);
-            ASSERT_EQ(game.getCount(Red), piecesOnBoard(Red));
-            ASSERT_EQ(game.getCount(Blue), piecesOnBoard(Blue));
-        }
+        playSeededGame(
+            s.setup, seed, s.strength, 400, [](const Game&) {},
+            [&moves](const Game&) {
+                EXPECT_EQ(windowRecord().count(WindowRequest::Beep), 0) << "move " << moves;
+                EXPECT_EQ(selectionState, 0);
+                EXPECT_EQ(game.getCount(Red), piecesOnBoard(Red));
+                EXPECT_EQ(game.getCount(Blue), piecesOnBoard(Blue));
+                ++moves;
+            });
+        ASSERT_FALSE(HasFailure()) << "seed " << seed;
         EXPECT_EQ(gameActive, 0) << "seed " << seed << " unfinished after " << moves << " moves";
     }
 }
 
 std::string settingsName(const testing::TestParamInfo<GameSettings>& info) {
-    const GameSettings& s = info.param;
-    return std::to_string(s.pieces) + "Men" + (s.redFirst ? "RedFirst" : "BlueFirst") +
-           (s.redKings ? "RedKings" : "") + (s.blueKings ? "BlueKings" : "") + "Strength" +
-           std::to_string(s.strength);
+    const GameSetup& s = info.param.setup;
+    return std::to_string(s.pieces) + "Men" + (s.redMovesFirst ? "RedFirst" : "BlueFirst") +
+           (s.redAllKings ? "RedKings" : "") + (s.blueAllKings ? "BlueKings" : "") + "Strength" +
+           std::to_string(info.param.strength);
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, WholeGame,
-                         testing::Values(GameSettings{12, 1, 0, 0, 0}, GameSettings{12, 1, 0, 0, 4},
-                                         GameSettings{8, 0, 0, 1, 3}, GameSettings{4, 1, 1, 0, 5},
-                                         GameSettings{12, 0, 1, 1, 2}),
+                         testing::Values(GameSettings{{12, 1, 0, 0}, 0},
+                                         GameSettings{{12, 1, 0, 0}, 4},
+                                         GameSettings{{8, 0, 0, 1}, 3},
+                                         GameSettings{{4, 1, 1, 0}, 5},
+                                         GameSettings{{12, 0, 1, 1}, 2}),
                          settingsName);
 
 } // namespace

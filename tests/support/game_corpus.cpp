@@ -48,6 +48,7 @@ void playSeededGame(const GameSetup& setup, unsigned seed, int blueStrength, int
     game.setStrength(blueStrength);
     game.newGame();
     seedRandom(seed);
+    windowRecord().clear();
     for (int turn = 0; turn < maxTurns; ++turn) {
         checkGameOver();
         if (gameActive == 0) {

@@ -1,6 +1,11 @@
 #include "tests/support/reference.h"
 
 #include "ai/values.h"
+#include "engine/random_numbers.h"
+#include "tests/support/boards.h"
+
+#include <gtest/gtest.h>
+#include <string>
 
 namespace reference {
 
@@ -15,6 +20,24 @@ bool isBluePiece(int code) {
 
 int halfOf(int side) {
     return side != Blue ? 12 : 0;
+}
+
+struct Outcome {
+    int value;
+    Move move;
+    long long leaves;
+    int nextDraw; // equal next draws prove equal numbers of draws
+    BoardSnapshot board;
+};
+
+template <typename Search>
+Outcome run(Game position, const SearchCall& call, Search search) {
+    Move move{-7, -7, -7, -7};
+    seedRandom(call.seed);
+    const long long before = position.evaluatedLeaves();
+    const int value = search(position, call, move);
+    const int nextDraw = drawRandom();
+    return {value, move, position.evaluatedLeaves() - before, nextDraw, snapshot(position)};
 }
 
 } // namespace
@@ -152,6 +175,28 @@ int search(Game& position, int side, int depth, int alpha, int beta, Move& out) 
         Game::moveFromSlot(capture, bestSlot, bestX, bestY, out);
     }
     return side == Blue ? alpha : beta;
+}
+
+void expectSameAsPlainSearch(const Game& position, const SearchCall& call, int* value) {
+    const Outcome fast = run(position, call, [](Game& p, const SearchCall& c, Move& m) {
+        return p.search(c.side, c.depth, c.alpha, c.beta, m);
+    });
+    const Outcome plain = run(position, call, [](Game& p, const SearchCall& c, Move& m) {
+        return search(p, c.side, c.depth, c.alpha, c.beta, m);
+    });
+    const std::string where = formatDiagram(position) + "side " + std::to_string(call.side) +
+                              " depth " + std::to_string(call.depth) + " bounds " +
+                              std::to_string(call.alpha) + ".." + std::to_string(call.beta) +
+                              " seed " + std::to_string(call.seed);
+    ASSERT_EQ(fast.value, plain.value) << where;
+    ASSERT_EQ(fast.move, plain.move) << where;
+    ASSERT_EQ(fast.leaves, plain.leaves) << where;
+    ASSERT_EQ(fast.nextDraw, plain.nextDraw) << where;
+    ASSERT_EQ(fast.board, snapshot(position)) << where; // restored, as the plain one must be
+    ASSERT_EQ(plain.board, snapshot(position)) << where;
+    if (value != nullptr) {
+        *value = fast.value;
+    }
 }
 
 } // namespace reference

@@ -16,4 +16,17 @@ int materialBalance(const Game& position);
 // made on the board and taken back, every leaf scored by evaluate.
 int search(Game& position, int side, int depth, int alpha, int beta, Move& out);
 
+// One search by the engine and by the plain search, from the same seed.
+struct SearchCall {
+    int side;
+    int depth;
+    int alpha;
+    int beta;
+    unsigned seed;
+};
+
+// Fails the test unless both give the same value, move and leaf count, leave the board as it was,
+// and draw the same numbers (the next draw after each is the same). Gives the value.
+void expectSameAsPlainSearch(const Game& position, const SearchCall& call, int* value = nullptr);
+
 } // namespace reference
