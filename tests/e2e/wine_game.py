@@ -26,19 +26,25 @@ RED_MAN, BLUE_MAN, RED_MAN_SELECTED, BLUE_MAN_SELECTED = 0, 1, 2, 3
 RED_KING, BLUE_KING, RED_KING_SELECTED, BLUE_KING_SELECTED = 4, 5, 6, 7
 EMPTY = 8
 
-PICTURE_FILES = {
-    RED_MAN: "102-red-man.bmp",
-    BLUE_MAN: "101-blue-man.bmp",
-    RED_MAN_SELECTED: "103-red-man-selected.bmp",
-    BLUE_MAN_SELECTED: "104-blue-man-selected.bmp",
-    RED_KING: "106-red-king.bmp",
-    BLUE_KING: "109-blue-king.bmp",
-    RED_KING_SELECTED: "110-red-king-selected.bmp",
-    BLUE_KING_SELECTED: "108-blue-king-selected.bmp",
-    EMPTY: "105-empty.bmp",
-}
-WIN_PICTURE = "107-win.bmp"
-LOSE_PICTURE = "111-lose.bmp"
+
+def listed_pictures(folder):
+    """The bitmap files by resource id, as ui/pictures.txt (beside the folder) lists them."""
+    files = {}
+    with open(os.path.join(folder, "..", "pictures.txt"), encoding="utf-8") as listing:
+        for line in listing:
+            fields = line.split()
+            if len(fields) == 3 and fields[0] == "bitmap":
+                files[int(fields[1])] = fields[2]
+    return files
+
+
+_FILES = listed_pictures(os.environ["YORUNAMI_PICTURES"])
+# Each square code's picture, by the picture id the game shows it with.
+PICTURE_FILES = {code: _FILES[ident] for code, ident in {
+    RED_MAN: 102, BLUE_MAN: 101, RED_MAN_SELECTED: 103, BLUE_MAN_SELECTED: 104, RED_KING: 106,
+    BLUE_KING: 109, RED_KING_SELECTED: 110, BLUE_KING_SELECTED: 108, EMPTY: 105}.items()}
+WIN_PICTURE = _FILES[107]
+LOSE_PICTURE = _FILES[111]
 
 BLACK = (0, 0, 0)
 WHITE = (255, 255, 255)

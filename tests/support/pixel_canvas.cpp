@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 namespace {
@@ -14,13 +15,6 @@ std::uint32_t little(const std::string& bytes, std::size_t at, int size) {
     }
     return value;
 }
-
-// The file of each square code's picture.
-const char* const squareFiles[SquarePictureCount] = {
-    "102-red-man.bmp",           "101-blue-man.bmp",           "103-red-man-selected.bmp",
-    "104-blue-man-selected.bmp", "106-red-king.bmp",           "109-blue-king.bmp",
-    "110-red-king-selected.bmp", "108-blue-king-selected.bmp", "105-empty.bmp",
-};
 
 } // namespace
 
@@ -55,9 +49,24 @@ std::string pictureFile(const std::string& name) {
     return std::string(YORUNAMI_PICTURES) + "/" + name;
 }
 
+std::string pictureFileOf(int bitmapId) {
+    std::ifstream list(std::string(YORUNAMI_PICTURES) + "/../pictures.txt");
+    std::string line;
+    while (std::getline(list, line)) {
+        std::istringstream fields(line);
+        std::string kind;
+        int id = 0;
+        std::string file;
+        if (fields >> kind >> id >> file && kind == "bitmap" && id == bitmapId) {
+            return pictureFile(file);
+        }
+    }
+    throw std::runtime_error("ui/pictures.txt lists no bitmap " + std::to_string(bitmapId));
+}
+
 PixelCanvas::PixelCanvas() : pixels(static_cast<std::size_t>(BoardPixels * BoardPixels), WhiteRgb) {
     for (int code = 0; code < SquarePictureCount; ++code) {
-        squares[static_cast<std::size_t>(code)] = readBitmap(pictureFile(squareFiles[code]));
+        squares[static_cast<std::size_t>(code)] = readBitmap(pictureFileOf(squarePictureIds[code]));
     }
 }
 

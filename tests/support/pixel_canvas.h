@@ -39,8 +39,10 @@ struct BitmapPicture {
 
 BitmapPicture readBitmap(const std::string& path);
 
-// The committed picture files, in ui/pictures.
+// The committed picture files, in ui/pictures: by name, and by resource id as ui/pictures.txt
+// lists them.
 std::string pictureFile(const std::string& name);
+std::string pictureFileOf(int bitmapId);
 
 class PixelCanvas : public DrawingSurface {
 public:

@@ -127,12 +127,12 @@ class Executable(unittest.TestCase):
         self.assertLessEqual(dlls, SYSTEM_DLLS)
 
     def test_the_pictures_inside_are_the_committed_ones(self):
-        files = {101: "101-blue-man", 102: "102-red-man", 103: "103-red-man-selected",
-                 104: "104-blue-man-selected", 105: "105-empty", 106: "106-red-king",
-                 107: "107-win", 108: "108-blue-king-selected", 109: "109-blue-king",
-                 110: "110-red-king-selected", 111: "111-lose"}
+        with open(os.path.join(PICTURES, "..", "pictures.txt"), encoding="utf-8") as listing:
+            files = {int(fields[1]): fields[2] for fields in map(str.split, listing)
+                     if len(fields) == 3 and fields[0] == "bitmap"}
+        self.assertEqual(sorted(files), [101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111])
         for ident, name in files.items():
-            with open(os.path.join(PICTURES, name + ".bmp"), "rb") as file:
+            with open(os.path.join(PICTURES, name), "rb") as file:
                 bitmap = file.read()
             self.assertEqual(resource(2, ident), bitmap[14:], name)  # without the file header
         listing = run("wrestool", "-l", EXE).decode()
