@@ -3,6 +3,9 @@
 // goes to a DrawingSurface, so it runs the same on the window and on a picture in memory.
 #pragma once
 
+// The main window's title, UTF-8.
+constexpr const char* GameTitle = "ヨルナミ";
+
 constexpr int CellPixels = 33;
 constexpr int PicturePixels = 32;
 constexpr int BoardPixels = 8 * CellPixels; // the client area, both ways

@@ -1,5 +1,19 @@
-// The menu's commands: a new game, the settings dialog, and quitting.
+// The menu's commands: a new game, the settings dialog, and quitting; and the menu that offers
+// them.
 #pragma once
+
+#include <cstddef>
+
+struct MenuEntry {
+    const char* menuTitle; // UTF-8, the pop-up menu on the menu bar
+    const char* itemText;
+    int commandId;
+};
+
+// The menu bar, pop-up menus in order and their items top to bottom, as the Windows resource
+// states it: ファイル with 始めから and 終了, then 設定 with 設定.
+constexpr std::size_t MenuEntryCount = 3;
+extern const MenuEntry menuEntries[MenuEntryCount];
 
 // What a command needs of the window it came from.
 class MenuActions {
