@@ -10,7 +10,9 @@ packages=(
     # libFuzzer and the sanitizers' runtimes for clang
     libclang-rt-14-dev
     # the picture generator
-    libfreetype-dev fonts-ipafont-gothic
+    libfreetype-dev zlib1g-dev fonts-ipafont-gothic
+    # the Linux desktop program, and its Debian package
+    qt6-base-dev dpkg-dev lintian desktop-file-utils
     # the Windows program, and running it under Wine on a virtual display
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 icoutils wine wine64 fonts-wine xvfb xdotool
     x11-utils imagemagick locales python3

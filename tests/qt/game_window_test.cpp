@@ -1,0 +1,271 @@
+// The Linux desktop program's real widgets under the offscreen platform: pixels grabbed from the
+// board area against the neutral painting, presses, the menu, the dialog and a whole game.
+#include "engine/game.h"
+#include "tests/support/boards.h"
+#include "tests/support/pixel_canvas.h"
+#include "ui/qt/board_widget.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/settings_dialog.h"
+#include "ui/resource.h"
+#include "ui/settings_layout.h"
+#include "ui/turn_controller.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+// Differences between what the board area shows and a picture, as "x,y" of the first few.
+std::string differences(const QImage& shown, const std::function<Rgb(int, int)>& expected) {
+    std::string found;
+    int count = 0;
+    for (int y = 0; y < BoardPixels; ++y) {
+        for (int x = 0; x < BoardPixels; ++x) {
+            const QRgb pixel = shown.pixel(x, y);
+            const Rgb want = expected(x, y);
+            if (qRed(pixel) != want.red || qGreen(pixel) != want.green ||
+                qBlue(pixel) != want.blue) {
+                if (count++ < 5) {
+                    found += std::to_string(x) + "," + std::to_string(y) + " ";
+                }
+            }
+        }
+    }
+    return count == 0 ? "" : std::to_string(count) + " pixels differ: " + found;
+}
+
+// The width a button leaves for its label: beside the check mark, or inside the push button.
+int labelSpace(const QAbstractButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    const QStyle::SubElement contents =
+        qobject_cast<const QCheckBox*>(&button) != nullptr      ? QStyle::SE_CheckBoxContents
+        : qobject_cast<const QRadioButton*>(&button) != nullptr ? QStyle::SE_RadioButtonContents
+                                                                : QStyle::SE_PushButtonContents;
+    return button.style()->subElementRect(contents, &option, &button).width();
+}
+
+class DesktopGame : public testing::Test {
+protected:
+    void SetUp() override {
+        startDefaultGame(game);
+        window.centreOnScreen();
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    void press(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(&window.board(), button, {},
+                          QPoint(CellPixels * (x - 2) + 16, CellPixels * (y - 2) + 16));
+    }
+
+    QImage shown() { return window.board().grab().toImage(); }
+
+    // Empty when the board area shows the neutral painting of the game as it stands.
+    std::string differencesFromBoard() {
+        PixelCanvas canvas;
+        paintBoard(canvas);
+        return differences(shown(), [&](int x, int y) { return canvas.at(x, y); });
+    }
+
+    std::string differencesFromPicture(int pictureId) {
+        const BitmapPicture picture = readBitmap(pictureFileOf(pictureId));
+        return differences(shown(), [&](int x, int y) { return picture.at(x, y); });
+    }
+
+    QAction* menuItem(const char* text) {
+        for (QAction* menu : window.menuBar()->actions()) {
+            for (QAction* item : menu->menu()->actions()) {
+                if (item->text() == QString::fromUtf8(text)) {
+                    return item;
+                }
+            }
+        }
+        ADD_FAILURE() << "no menu item " << text;
+        return nullptr;
+    }
+
+    // Opens the settings dialog from the menu and hands it to `answer`, which must end it.
+    void withSettingsDialog(const std::function<void(SettingsDialog&)>& answer) {
+        bool answered = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = dynamic_cast<SettingsDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            answered = true;
+            answer(*dialog);
+            if (dialog->isVisible()) {
+                dialog->reject();
+                ADD_FAILURE() << "the dialog was left open";
+            }
+        });
+        menuItem("設定")->trigger();
+        EXPECT_TRUE(answered);
+    }
+
+    MainWindow window;
+};
+
+TEST_F(DesktopGame, OpensCentredAtAFixedSizeShowingTheStartPositionPixelForPixel) {
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("ヨルナミ"));
+    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_EQ(window.board().geometry(),
+              QRect(0, window.menuBar()->height(), BoardPixels, BoardPixels));
+    EXPECT_EQ(window.size(), QSize(BoardPixels, window.menuBar()->height() + BoardPixels));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    // Centred before it is shown, when no frame is known yet; the X test has no frame at all.
+    const QRect desktop = window.screen()->geometry();
+    EXPECT_EQ(window.pos(), QPoint((desktop.width() - window.width()) / 2,
+                                   (desktop.height() - window.height()) / 2));
+    EXPECT_EQ(differencesFromBoard(), "");
+}
+
+TEST_F(DesktopGame, ARedMoveTakesTwoPressesAndTheComputerRepliesOnTheNextPress) {
+    press(3, 7);
+    EXPECT_EQ(game.getSquare(3, 7), RedManSelected);
+    EXPECT_EQ(differencesFromBoard(), "");
+    press(4, 6);
+    EXPECT_EQ(game.getSquare(4, 6), RedMan);
+    EXPECT_EQ(game.getSideToMove(), Blue);
+    const BoardSnapshot before = snapshot(game);
+    EXPECT_EQ(differencesFromBoard(), "");
+
+    press(9, 9); // anywhere: the press only wakes the computer
+    EXPECT_EQ(game.getSideToMove(), Red);
+    const BoardSnapshot after = snapshot(game);
+    int changed = 0;
+    for (std::size_t cell = 0; cell < before.size(); ++cell) {
+        changed += before[cell] != after[cell];
+    }
+    EXPECT_EQ(changed, 2); // one blue man stepped
+    EXPECT_EQ(differencesFromBoard(), "");
+}
+
+TEST_F(DesktopGame, ARightPressCancelsASelection) {
+    press(5, 7);
+    press(5, 7, Qt::RightButton);
+    EXPECT_EQ(game.getSquare(5, 7), RedMan);
+    EXPECT_EQ(selectionState, 0);
+    EXPECT_EQ(differencesFromBoard(), "");
+    press(5, 7); // and the piece can be selected again
+    EXPECT_EQ(game.getSquare(5, 7), RedManSelected);
+}
+
+TEST_F(DesktopGame, NewGameRepaintsTheStartAndQuitEndsTheProgramWithZero) {
+    press(3, 7);
+    press(4, 6);
+    menuItem("始めから")->trigger();
+    EXPECT_EQ(game.getSquare(3, 7), RedMan);
+    EXPECT_EQ(game.getSideToMove(), Red);
+    EXPECT_EQ(differencesFromBoard(), "");
+
+    QTimer::singleShot(0, [this] { menuItem("終了")->trigger(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(DesktopGame, TheDialogOpensOverTheBoardWithTheSettingsAndEveryLabelInFull) {
+    withSettingsDialog([&](SettingsDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("設定"));
+        EXPECT_EQ(dialog.pos(), window.board().mapToGlobal(QPoint(0, 0)));
+        std::set<int> checked;
+        for (const DialogControl& control : settingsControls) {
+            if (control.id == NoControlId) {
+                continue;
+            }
+            QAbstractButton* button = dialog.control(control.id);
+            EXPECT_EQ(button->text(), QString::fromUtf8(control.text));
+            EXPECT_GE(labelSpace(*button), button->fontMetrics().horizontalAdvance(button->text()))
+                << control.text;
+            if (button->isChecked()) {
+                checked.insert(control.id);
+            }
+        }
+        EXPECT_EQ(checked, (std::set<int>{IDC_STRENGTH_5, IDC_MEN_12, IDC_RED_MOVES_FIRST}));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+}
+
+TEST_F(DesktopGame, OkStoresTheSettingsAndStartsANewGameCancelChangesNothing) {
+    press(3, 7);
+    press(4, 6);
+    const BoardSnapshot inProgress = snapshot(game);
+    const std::function<void(SettingsDialog&)> ends[] = {
+        [](SettingsDialog& dialog) { dialog.control(CancelButtonId)->click(); },
+        [](SettingsDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); },
+        [](SettingsDialog& dialog) { dialog.close(); },
+    };
+    for (const auto& end : ends) {
+        withSettingsDialog([&](SettingsDialog& dialog) {
+            dialog.control(IDC_MEN_4)->click();
+            dialog.control(IDC_VS_HUMAN)->click();
+            end(dialog);
+        });
+        EXPECT_EQ(game.getPieceSetting(), 12);
+        EXPECT_EQ(game.getVsHuman(), 0);
+        EXPECT_EQ(snapshot(game), inProgress);
+        EXPECT_EQ(differencesFromBoard(), "");
+    }
+
+    withSettingsDialog([](SettingsDialog& dialog) {
+        dialog.control(IDC_MEN_4)->click();
+        dialog.control(IDC_STRENGTH_11)->click();
+        dialog.control(IDC_RED_MOVES_FIRST)->click();
+        EXPECT_FALSE(dialog.control(IDC_MEN_12)->isChecked());
+        EXPECT_FALSE(dialog.control(IDC_STRENGTH_5)->isChecked());
+        QTest::keyClick(&dialog, Qt::Key_Return); // OK is the default button
+    });
+    EXPECT_EQ(game.getPieceSetting(), 4);
+    EXPECT_EQ(game.getStrength(), 11);
+    EXPECT_EQ(game.getRedMovesFirst(), 0);
+    EXPECT_EQ(game.getSideToMove(), Blue);
+    EXPECT_EQ(game.getCount(Red), 4);
+    EXPECT_EQ(differencesFromBoard(), "");
+}
+
+// Four men a side against the random computer, red played by the random mover through presses.
+TEST_F(DesktopGame, AGameToItsEndShowsItsResultPictureUntilANewGame) {
+    game.setPieceSetting(4);
+    game.setStrength(0);
+    game.newGame();
+    for (int turn = 0; turn < 400 && gameActive == 1; ++turn) {
+        const bool redCanMove = game.sideHasCapture(Red) || !game.sideHasNoStep(Red);
+        if (game.getSideToMove() == Red && redCanMove) {
+            Move choice{};
+            game.chooseComputerMove(choice);
+            press(choice.fromX, choice.fromY);
+            press(choice.toX, choice.toY);
+        } else {
+            press(2, 2); // wakes the computer, or finds the game decided
+        }
+    }
+    ASSERT_EQ(gameActive, 0) << "the game did not end in 400 turns";
+    const bool redLost =
+        game.getCount(Red) == 0 || (game.getCount(Blue) != 0 && game.getSideToMove() == Red);
+    const int result = redLost ? IDB_LOSE : IDB_WIN;
+    EXPECT_EQ(differencesFromPicture(result), "");
+    press(5, 5);
+    EXPECT_EQ(differencesFromPicture(result), "");
+
+    menuItem("始めから")->trigger();
+    EXPECT_EQ(differencesFromBoard(), "");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

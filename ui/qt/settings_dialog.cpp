@@ -1,0 +1,127 @@
+#include "ui/qt/settings_dialog.h"
+
+#include "ui/settings_form.h"
+#include "ui/settings_layout.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+class QtDialogButtons : public DialogButtons {
+public:
+    explicit QtDialogButtons(const SettingsDialog& dialog) : dialog(dialog) {}
+
+    void check(int id) override { dialog.control(id)->setChecked(true); }
+    bool isChecked(int id) const override { return dialog.control(id)->isChecked(); }
+
+private:
+    const SettingsDialog& dialog;
+};
+
+// The dialog's font: the face the Windows dialog asks for, else its metric-compatible stand-in.
+QFont dialogFont() {
+    QFont font;
+    font.setFamilies({QString::fromUtf8(SettingsFontFace), QStringLiteral("MS PGothic"),
+                      QStringLiteral("IPAPGothic")});
+    font.setPointSize(SettingsFontPoints);
+    return font;
+}
+
+// The check mark and its gap as the Windows dialog draws them (13 pixels, then 4), so that a
+// label fits beside its mark in the same dialog units there and here.
+class WindowsButtonMetrics : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight: return 13;
+        case PM_CheckBoxLabelSpacing:
+        case PM_RadioButtonLabelSpacing: return 4;
+        default: return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
+
+DialogBaseUnits baseUnitsOf(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return baseUnitsFor(metrics.horizontalAdvance(alphabet), metrics.height());
+}
+
+QRect pixelRect(DialogRect units, DialogBaseUnits base) {
+    const DialogRect pixels = dialogPixels(units, base);
+    return QRect(pixels.x, pixels.y, pixels.width, pixels.height);
+}
+
+} // namespace
+
+SettingsDialog::SettingsDialog(QWidget* owner) : QDialog(owner) {
+    setWindowTitle(QString::fromUtf8(SettingsCaption));
+    setFont(dialogFont());
+    setFixedSize(pixelRect(SettingsPlace, baseUnitsOf(font())).size());
+    addControls();
+    QtDialogButtons buttons(*this);
+    showSettings(buttons);
+}
+
+// In template order, which is also the Tab order. A radio button that starts a group starts a
+// new exclusive group; the frames stand behind the buttons they enclose.
+void SettingsDialog::addControls() {
+    const DialogBaseUnits base = baseUnitsOf(font());
+    auto* buttonStyle = new WindowsButtonMetrics;
+    buttonStyle->setParent(this);
+    QButtonGroup* radioGroup = nullptr;
+    for (const DialogControl& description : settingsControls) {
+        const QString text = QString::fromUtf8(description.text);
+        QWidget* widget = nullptr;
+        QAbstractButton* button = nullptr;
+        switch (description.kind) {
+        case ControlKind::CheckBox: button = new QCheckBox(text, this); break;
+        case ControlKind::RadioButton:
+            button = new QRadioButton(text, this);
+            if (description.startsGroup || radioGroup == nullptr) {
+                radioGroup = new QButtonGroup(this);
+            }
+            radioGroup->addButton(button);
+            break;
+        case ControlKind::DefaultButton:
+        case ControlKind::Button: {
+            auto* push = new QPushButton(text, this);
+            push->setDefault(description.kind == ControlKind::DefaultButton);
+            button = push;
+            break;
+        }
+        case ControlKind::GroupBox:
+            widget = new QGroupBox(text, this);
+            widget->lower();
+            break;
+        }
+        if (button != nullptr) {
+            widget = button;
+            controls[description.id] = button;
+            button->setFocusPolicy(description.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+            button->setStyle(buttonStyle);
+        }
+        widget->setGeometry(pixelRect(description.place, base));
+    }
+    connect(control(OkButtonId), &QAbstractButton::clicked, this, &SettingsDialog::confirm);
+    connect(control(CancelButtonId), &QAbstractButton::clicked, this, &QDialog::reject);
+}
+
+QAbstractButton* SettingsDialog::control(int id) const {
+    const auto found = controls.find(id);
+    return found == controls.end() ? nullptr : found->second;
+}
+
+void SettingsDialog::confirm() {
+    storeSettings(QtDialogButtons(*this));
+    accept();
+}
