@@ -1,0 +1,44 @@
+"""The Linux desktop program on its own Xvfb display with no window manager, through Qt's xcb
+platform: the same presses, keys and pixel reads as the Windows program's end-to-end tests.
+
+Paths come from the environment (set by CTest): YORUNAMI_NATIVE (the program) and
+YORUNAMI_PICTURES (the folder of the game's pictures).
+"""
+
+import os
+import subprocess
+
+from wine_game import BOARD, GameWindow
+
+
+class NativeWindow(GameWindow):
+    def _start_game(self):
+        self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
+        self.game = subprocess.Popen([os.environ["YORUNAMI_NATIVE"]], env=self.env,
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def _find_window(self):
+        found = subprocess.run(
+            ["timeout", "30", "xdotool", "search", "--sync", "--onlyvisible", "--name",
+             "^ヨルナミ$"], env=self.env, capture_output=True, text=True)
+        ids = found.stdout.split()
+        assert ids, "the game window did not appear"
+        # With no window manager nothing gives the window the keyboard: take it as a person would.
+        subprocess.run(["xdotool", "windowfocus", "--sync", ids[0]], env=self.env, check=True)
+        return ids[0]
+
+    def refresh_geometry(self):
+        """The window has no frame here: the board area is its bottom 264 rows."""
+        shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", self.window],
+                               env=self.env, capture_output=True, text=True, check=True).stdout
+        values = dict(line.split("=", 1) for line in shell.split())
+        self.outer = tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+        x, y, width, height = self.outer
+        self.client = (x, y + height - BOARD)
+        self.client_size = (width, BOARD)
+
+    def __exit__(self, *exc):
+        if self.game is not None and self.game.poll() is None:
+            self.game.terminate()
+            self.game.wait(timeout=10)
+        super().__exit__(*exc)
