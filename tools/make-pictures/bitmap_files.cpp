@@ -1,6 +1,7 @@
 #include "bitmap_files.h"
 
 #include <fstream>
+#include <zlib.h>
 
 namespace {
 
@@ -154,5 +155,66 @@ bool writeIconFile(const std::string& path, const std::vector<Raster>& images,
     }
     std::ofstream file(path, std::ios::binary);
     file << whole;
+    return static_cast<bool>(file);
+}
+
+namespace {
+
+// A PNG chunk: length, type, data and the CRC of type and data, all big-endian.
+void pngChunk(std::string& out, const char* type, const std::string& data) {
+    const auto bigEndian = [&out](unsigned value) {
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            out.push_back(static_cast<char>(value >> shift & 0xff));
+        }
+    };
+    const std::string typed = type + data;
+    bigEndian(static_cast<unsigned>(data.size()));
+    out += typed;
+    bigEndian(static_cast<unsigned>(
+        crc32(0, reinterpret_cast<const Bytef*>(typed.data()), static_cast<uInt>(typed.size()))));
+}
+
+} // namespace
+
+bool writePngFile(const std::string& path, const Raster& picture, std::uint8_t transparent) {
+    std::string header;
+    for (const int extent : {picture.width(), picture.height()}) {
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            header.push_back(static_cast<char>(extent >> shift & 0xff));
+        }
+    }
+    header += std::string{8, 3, 0, 0, 0}; // 8-bit palette indices, no interlace
+    std::string colours;
+    std::string alphas;
+    for (std::size_t index = 0; index < 16; ++index) {
+        colours += {static_cast<char>(standardPalette[index].red),
+                    static_cast<char>(standardPalette[index].green),
+                    static_cast<char>(standardPalette[index].blue)};
+        alphas.push_back(static_cast<char>(index == transparent ? 0 : 255));
+    }
+    std::string rows; // each row starts with filter type 0: the bytes as they are
+    for (int y = 0; y < picture.height(); ++y) {
+        rows.push_back(0);
+        for (int x = 0; x < picture.width(); ++x) {
+            rows.push_back(static_cast<char>(picture.at(x, y)));
+        }
+    }
+    uLongf packedSize = compressBound(static_cast<uLong>(rows.size()));
+    std::string packed(packedSize, '\0');
+    if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
+                  reinterpret_cast<const Bytef*>(rows.data()), static_cast<uLong>(rows.size()),
+                  Z_BEST_COMPRESSION) != Z_OK) {
+        return false;
+    }
+    packed.resize(packedSize);
+
+    std::string out = "\x89PNG\r\n\x1a\n";
+    pngChunk(out, "IHDR", header);
+    pngChunk(out, "PLTE", colours);
+    pngChunk(out, "tRNS", alphas);
+    pngChunk(out, "IDAT", packed);
+    pngChunk(out, "IEND", "");
+    std::ofstream file(path, std::ios::binary);
+    file << out;
     return static_cast<bool>(file);
 }

@@ -1,5 +1,5 @@
-// Writing pictures as Windows bitmap and icon files: 4 bits per pixel, uncompressed, with the
-// standard 16-colour palette.
+// Writing pictures as Windows bitmap and icon files (4 bits per pixel, uncompressed) and as PNG
+// files for the Linux desktop, all with the standard 16-colour palette.
 #pragma once
 
 #include "raster.h"
@@ -12,3 +12,6 @@ bool writeBitmapFile(const std::string& path, const Raster& picture);
 // An icon with one image per raster; pixels of the transparent index are left out by the mask.
 bool writeIconFile(const std::string& path, const std::vector<Raster>& images,
                    std::uint8_t transparent);
+
+// A PNG file of palette indices; pixels of the transparent index are fully transparent.
+bool writePngFile(const std::string& path, const Raster& picture, std::uint8_t transparent);

@@ -27,6 +27,12 @@ int main(int argc, char** argv) {
     ok = writeIconFile(folder + "105-yorunami.ico", {iconImage(32), iconImage(16)},
                        IconTransparent) &&
          ok;
+    // The same icon for the Linux desktop's icon theme.
+    for (const int size : {16, 32, 48, 64, 128}) {
+        ok = writePngFile(folder + "yorunami-" + std::to_string(size) + ".png", iconImage(size),
+                          IconTransparent) &&
+             ok;
+    }
     if (!ok) {
         std::cerr << "yorunami-make-pictures: cannot write into " << argv[1] << '\n';
         return 1;
