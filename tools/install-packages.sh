@@ -1,22 +1,35 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and the tests need, when any is missing, and makes
-# the Japanese locale that the game runs in under Wine.
-# Usage: tools/install-packages.sh   (as root, or with sudo available)
+# Installs the Debian 12 packages that a purpose needs, when any is missing:
+#   desktop  building and playing the Linux desktop program
+#   windows  building the Windows program and playing it under Wine (with the Japanese locale)
+#   all      everything above, and what every build and test needs (the default)
+# Usage: tools/install-packages.sh [desktop|windows|all]   (as root, or with sudo available)
 set -euo pipefail
 
-packages=(
+desktop=(g++ cmake ninja-build qt6-base-dev fonts-ipafont-gothic)
+windows=(cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 fonts-wine
+    fonts-ipafont-gothic locales)
+all=(
+    "${desktop[@]}" "${windows[@]}"
     # the engine, the driver and their tests
-    g++ clang clang-format cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev file
+    clang clang-format libgtest-dev libgmock-dev libbenchmark-dev file
     # libFuzzer and the sanitizers' runtimes for clang
     libclang-rt-14-dev
     # the picture generator
-    libfreetype-dev zlib1g-dev fonts-ipafont-gothic
-    # the Linux desktop program, and its Debian package
-    qt6-base-dev dpkg-dev lintian desktop-file-utils
-    # the Windows program, and running it under Wine on a virtual display
-    g++-mingw-w64-i686 g++-mingw-w64-x86-64 icoutils wine wine64 fonts-wine xvfb xdotool
-    x11-utils imagemagick locales python3
+    libfreetype-dev zlib1g-dev
+    # the Debian package and its checks
+    dpkg-dev lintian desktop-file-utils
+    # the Windows program's checks, and both programs on a virtual display
+    icoutils xvfb xdotool x11-utils imagemagick python3
 )
+
+purpose=${1:-all}
+case $purpose in
+    desktop) packages=("${desktop[@]}") ;;
+    windows) packages=("${windows[@]}") ;;
+    all) packages=("${all[@]}") ;;
+    *) echo "usage: tools/install-packages.sh [desktop|windows|all]" >&2; exit 2 ;;
+esac
 
 run_as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
@@ -31,7 +44,8 @@ if [ ${#missing[@]} -ne 0 ]; then
         "${missing[@]}"
 fi
 
-if ! locale -a | grep -qi '^ja_JP\.utf-\?8$'; then
+# The Windows program runs under Wine in the Japanese locale.
+if [ "$purpose" != desktop ] && ! locale -a | grep -qi '^ja_JP\.utf-\?8$'; then
     echo "Making the ja_JP.UTF-8 locale"
     run_as_root localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
 fi

@@ -1,22 +1,43 @@
 #!/usr/bin/env bash
-# Sets everything up on a fresh Debian 12 machine, builds the game and opens its window. This
-# machine runs the 64-bit build of the same sources under Wine; the 32-bit game for Windows is
-# build/win32/ui/yorunami.exe.
+# Sets everything up on a fresh Debian 12 machine, builds the game and opens its window.
+#   tools/run-game.sh            the Linux desktop program (Qt), build/desktop/ui/yorunami
+#   tools/run-game.sh --windows  the Windows program under Wine: its 64-bit build, from the same
+#                                sources as the 32-bit game for Windows, build/win32/ui/yorunami.exe
+# Both need a desktop session to show the window in.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools/install-packages.sh
+case "${1:-}" in
+    "") program=desktop ;;
+    --windows) program=windows ;;
+    -h | --help) sed -n '2,6s/^# \?//p' "$0"; exit 0 ;;
+    *) echo "usage: tools/run-game.sh [--windows]" >&2; exit 2 ;;
+esac
+
+if [ -z "${DISPLAY:-}" ] && { [ "$program" = windows ] || [ -z "${WAYLAND_DISPLAY:-}" ]; }; then
+    echo "The game opens a window, so it needs a desktop session: there is no display here" >&2
+    echo "(DISPLAY is not set$([ "$program" = desktop ] && echo ", nor WAYLAND_DISPLAY"))." >&2
+    echo "Run this from a terminal on your desktop. (The tests make invisible displays of" >&2
+    echo "their own: tools/run-tests.sh.)" >&2
+    exit 1
+fi
+
+tools/install-packages.sh "$program"
+
+if [ "$program" = desktop ]; then
+    echo "Building the Linux desktop program"
+    cmake --preset desktop >/dev/null
+    cmake --build --preset desktop >/dev/null
+    echo "Opening it: build/desktop/ui/yorunami"
+    exec build/desktop/ui/yorunami
+fi
+
+echo "Building the Windows program, 32-bit and 64-bit"
 for preset in win32 win64; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" --target yorunami >/dev/null
 done
 echo "The game for Windows: $PWD/build/win32/ui/yorunami.exe"
-
-if [ -z "${DISPLAY:-}" ]; then
-    echo "There is no display to open the window on (DISPLAY is not set). Run this in a desktop" >&2
-    echo "session, or on a virtual display: xvfb-run tools/run-game.sh" >&2
-    exit 1
-fi
 
 prefix=$PWD/build/wine-prefix
 export WINEPREFIX=$prefix WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
@@ -25,4 +46,5 @@ if [ ! -d "$prefix" ]; then
     echo "Preparing Wine (once, about 20 seconds)"
     /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
 fi
+echo "Opening its 64-bit build under Wine: build/win64/ui/yorunami.exe"
 exec /usr/lib/wine/wine64 build/win64/ui/yorunami.exe
