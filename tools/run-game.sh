@@ -46,5 +46,7 @@ if [ ! -d "$prefix" ]; then
     echo "Preparing Wine (once, about 20 seconds)"
     /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
 fi
+# Also for a prefix made before the fonts were mapped: the dialog asks for ＭＳ Ｐゴシック.
+tools/wine-fonts.sh
 echo "Opening its 64-bit build under Wine: build/win64/ui/yorunami.exe"
 exec /usr/lib/wine/wine64 build/win64/ui/yorunami.exe

@@ -12,6 +12,11 @@ RED_FIRST, VS_HUMAN, RED_KINGS, BLUE_KINGS = 1001, 1005, 1004, 1003
 OK, CANCEL = 1, 2
 
 
+def mul_div(number, numerator, denominator):
+    """number * numerator / denominator rounded to the nearest, as the system scales."""
+    return (2 * number * numerator + denominator) // (2 * denominator)
+
+
 def checked(dialog):
     return {ident for ident, controls in dialog["controls"].items()
             if any(control["checked"] for control in controls)}
@@ -38,7 +43,9 @@ class MenuAndDialog(unittest.TestCase):
             self.assertEqual(dialog["client"][:2], window.client)
             window.refresh_geometry()
             self.assertEqual(window.report["enabled"], "0")
-            self.assertLess(dialog["window"][2], window.client[0] + 33 * 7)
+            left, top, right, bottom = dialog["window"]
+            corner = (window.client[0] + 33 * 7, window.client[1] + 33 * 7)  # square (9, 9)
+            self.assertTrue(right <= corner[0] or bottom <= corner[1], "(9, 9) is uncovered")
             window.press_square(9, 9)
             time.sleep(0.5)
             uncovered = window.read_board(hidden=dialog["window"])
@@ -70,6 +77,19 @@ class MenuAndDialog(unittest.TestCase):
 
             window.quit()
             self.assertEqual(window.wait_for_exit(), 0)
+
+    def test_every_label_shows_in_full_in_ipa_p_gothic(self):
+        with GameWindow() as window:
+            self.assertEqual(window.report["menufont"], "IPA Pゴシック")
+            dialog = window.open_settings()
+            self.assertEqual(dialog["font"], "IPA Pゴシック")
+            # The probe measures in the dialog's font: the dialog is 143 x 135 of its base units.
+            width, height = dialog["baseunits"]
+            self.assertEqual(dialog["client"][2:], (mul_div(143, width, 4), mul_div(135, height, 8)))
+            self.assertEqual(len(dialog["labels"]), 23)
+            for label in dialog["labels"]:
+                self.assertLessEqual(label["extent"], label["space"], label)
+            window.keys("Escape")
 
     def test_the_close_box_and_alt_f4_end_the_program_with_code_0(self):
         for close in ("close box", "Alt+F4"):

@@ -312,6 +312,15 @@ class GameWindow:
                 dialog["caption"] = rest
             elif kind in ("window", "client", "closebox"):
                 dialog[kind] = tuple(int(n) for n in rest.split())
+            elif kind == "font":
+                dialog["font"] = rest
+            elif kind == "baseunits":
+                dialog["baseunits"] = tuple(int(n) for n in rest.split())
+            elif kind == "label":
+                ident, extent, space = (int(n) for n in rest.split(" ", 3)[:3])
+                dialog.setdefault("labels", []).append(
+                    {"id": ident & 0xFFFF, "extent": extent, "space": space,
+                     "text": rest.split(" ", 3)[3] if rest.count(" ") >= 3 else ""})
             elif kind == "control":
                 parts = rest.split(" ", 6)
                 ident = int(parts[0]) & 0xFFFF

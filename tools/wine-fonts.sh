@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Maps the Japanese fonts Windows programs ask for (the game's dialog asks for ＭＳ Ｐゴシック) to
+# their metric-compatible IPA fonts, through Wine's font replacements in the prefix $WINEPREFIX.
+# Safe to run again on a prefix that has them already, or one made before they were added.
+# Usage: WINEPREFIX=... tools/wine-fonts.sh
+set -euo pipefail
+
+replacements=(
+    "ＭＳ Ｐゴシック=IPAPGothic" "MS PGothic=IPAPGothic"
+    "ＭＳ ゴシック=IPAGothic" "MS Gothic=IPAGothic"
+    "MS UI Gothic=IPAPGothic"
+)
+# Wine reads the names from the command line in the locale's code page: UTF-8 here.
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all
+for replacement in "${replacements[@]}"; do
+    /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\Fonts\Replacements' \
+        /v "${replacement%%=*}" /d "${replacement#*=}" /f >/dev/null
+done
