@@ -19,8 +19,9 @@ all=(
     libfreetype-dev zlib1g-dev
     # the Debian package and its checks
     dpkg-dev lintian desktop-file-utils
-    # the Windows program's checks, and both programs on a virtual display
-    icoutils xvfb xdotool x11-utils imagemagick python3
+    # the Windows program's checks, and both programs on a virtual display (with a window
+    # manager for the screenshots)
+    icoutils xvfb xdotool x11-utils imagemagick python3 openbox
 )
 
 purpose=${1:-all}

@@ -28,11 +28,8 @@ class NativeWindow(GameWindow):
         return ids[0]
 
     def refresh_geometry(self):
-        """The window has no frame here: the board area is its bottom 264 rows."""
-        shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", self.window],
-                               env=self.env, capture_output=True, text=True, check=True).stdout
-        values = dict(line.split("=", 1) for line in shell.split())
-        self.outer = tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+        """The window's place on the screen; the board area is its bottom 264 rows."""
+        self.outer = self.geometry(self.window)
         x, y, width, height = self.outer
         self.client = (x, y + height - BOARD)
         self.client_size = (width, BOARD)
@@ -42,3 +39,11 @@ class NativeWindow(GameWindow):
             self.game.terminate()
             self.game.wait(timeout=10)
         super().__exit__(*exc)
+
+    def geometry(self, window_id):
+        """A window's left, top, width and height on the screen, inside any frame."""
+        info = subprocess.run(["xwininfo", "-id", window_id], env=self.env, capture_output=True,
+                              text=True, check=True).stdout
+        values = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
+        return tuple(int(values[key]) for key in ("Absolute upper-left X", "Absolute upper-left Y",
+                                                  "Width", "Height"))

@@ -63,7 +63,10 @@ QRect pixelRect(DialogRect units, DialogBaseUnits base) {
 
 } // namespace
 
-SettingsDialog::SettingsDialog(QWidget* owner) : QDialog(owner) {
+// A caption with a close box and nothing else, as the Windows dialog's frame.
+SettingsDialog::SettingsDialog(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint) {
     setWindowTitle(QString::fromUtf8(SettingsCaption));
     setFont(dialogFont());
     setFixedSize(pixelRect(SettingsPlace, baseUnitsOf(font())).size());
