@@ -129,15 +129,6 @@ TEST(WindowsResources, StateTheMenuAndTheDialogAsTheNeutralDescriptionsDo) {
     EXPECT_EQ(control, SettingsControlCount);
 }
 
-// Dialog units become pixels by the font's base units, rounded to the nearest pixel.
-TEST(WindowsResources, DialogUnitsScaleByTheFontsBaseUnits) {
-    const DialogBaseUnits base = baseUnitsFor(338, 13); // 338 / 26 = 13, so 7 wide
-    EXPECT_EQ(base.width, 7);
-    const DialogRect pixels = dialogPixels({110, 93, 19, 10}, base);
-    EXPECT_EQ(std::tie(pixels.x, pixels.y, pixels.width, pixels.height),
-              std::make_tuple(193, 151, 33, 16)); // 192.5, 151.1, 33.25, 16.25 rounded
-}
-
 class Settings : public testing::Test {
 protected:
     void SetUp() override { startDefaultGame(game); }

@@ -17,15 +17,13 @@ class NativeWindow(GameWindow):
         self.game = subprocess.Popen([os.environ["YORUNAMI_NATIVE"]], env=self.env,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
+    WINDOW_SEARCH = ("--name", "^ヨルナミ$")
+
     def _find_window(self):
-        found = subprocess.run(
-            ["timeout", "30", "xdotool", "search", "--sync", "--onlyvisible", "--name",
-             "^ヨルナミ$"], env=self.env, capture_output=True, text=True)
-        ids = found.stdout.split()
-        assert ids, "the game window did not appear"
+        found = super()._find_window()
         # With no window manager nothing gives the window the keyboard: take it as a person would.
-        subprocess.run(["xdotool", "windowfocus", "--sync", ids[0]], env=self.env, check=True)
-        return ids[0]
+        subprocess.run(["xdotool", "windowfocus", "--sync", found], env=self.env, check=True)
+        return found
 
     def refresh_geometry(self):
         """The window's place on the screen; the board area is its bottom 264 rows."""

@@ -173,10 +173,13 @@ class GameWindow:
         self.game = subprocess.Popen([WINE, os.environ["YORUNAMI_EXE"]], env=self.env,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
+    # Wine names the X class after the exe; the hidden "Default IME" windows share it.
+    WINDOW_SEARCH = ("--class", "yorunami.exe")
+
     def _find_window(self):
         found = subprocess.run(
-            ["timeout", "30", "xdotool", "search", "--sync", "--onlyvisible", "--class",
-             "yorunami.exe"], env=self.env, capture_output=True, text=True)
+            ["timeout", "30", "xdotool", "search", "--sync", "--onlyvisible", *self.WINDOW_SEARCH],
+            env=self.env, capture_output=True, text=True)
         ids = found.stdout.split()
         assert ids, "the game window did not appear"
         return ids[0]
