@@ -1,6 +1,8 @@
 """The Linux desktop program on a real X display: its title and place, the first paint, a press,
-and 終了 by keyboard ending it with exit code 0."""
+and 終了 by keyboard ending it with exit code 0; and what it answers without one."""
 
+import os
+import subprocess
 import unittest
 
 from native_game import NativeWindow
@@ -24,6 +26,24 @@ class NativeDesktopWindow(unittest.TestCase):
 
             window.quit()
             self.assertEqual(window.wait_for_exit(), 0)
+
+
+    def test_it_answers_help_and_version_and_refuses_anything_else(self):
+        no_display = {key: value for key, value in os.environ.items()
+                      if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        for arguments, environment, code in (
+                (["--help"], no_display, 0), (["--version"], no_display, 0),
+                (["--bogus"], no_display, 2), (["-platform", "offscreen"], no_display, 2),
+                ([], no_display, 1), ([], dict(no_display, DISPLAY=":9999"), 1)):
+            result = subprocess.run([os.environ["YORUNAMI_NATIVE"], *arguments], env=environment,
+                                    capture_output=True, text=True, timeout=30)
+            self.assertEqual(result.returncode, code, arguments)
+            if code == 0:
+                self.assertEqual(result.stderr, "")
+                self.assertTrue(result.stdout.startswith(("Usage: yorunami", "yorunami 1.")))
+            else:  # one line saying why, and no crash
+                self.assertEqual(result.stdout, "")
+                self.assertEqual(len(result.stderr.splitlines()), 1, result.stderr)
 
 
 if __name__ == "__main__":

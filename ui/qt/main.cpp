@@ -44,16 +44,12 @@ bool mayHaveDisplay() {
            std::getenv("WAYLAND_DISPLAY") != nullptr;
 }
 
-// Qt ends the process when it cannot reach the display; say why in one line instead of a crash.
-bool starting = true;
-
-void startUpMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtFatalMsg && starting) {
+// Qt ends the process when it cannot reach the display: say why in one line instead of a crash.
+// In place only while the application starts; its other messages then are about the same.
+void startUpMessages(QtMsgType type, const QMessageLogContext&, const QString&) {
+    if (type == QtFatalMsg) {
         std::fputs(NoDisplay, stderr);
         std::_Exit(1);
-    }
-    if (!starting) {
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
     }
 }
 
@@ -70,7 +66,7 @@ int main(int argc, char** argv) {
     }
     qInstallMessageHandler(startUpMessages);
     QApplication application(argc, argv);
-    starting = false;
+    qInstallMessageHandler(nullptr);
     QApplication::setApplicationName(QStringLiteral("yorunami"));
     QApplication::setDesktopFileName(QStringLiteral("yorunami"));
 
