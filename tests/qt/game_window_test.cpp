@@ -22,6 +22,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -192,6 +193,26 @@ TEST_F(DesktopGame, TheDialogOpensOverTheBoardWithTheSettingsAndEveryLabelInFull
             }
         }
         EXPECT_EQ(checked, (std::set<int>{IDC_STRENGTH_5, IDC_MEN_12, IDC_RED_MOVES_FIRST}));
+
+        // From the first, Tab visits the tab stops in template order and comes round again.
+        std::vector<int> tabStops;
+        for (const DialogControl& control : settingsControls) {
+            if (control.tabStop) {
+                tabStops.push_back(control.id);
+            }
+        }
+        tabStops.push_back(tabStops.front());
+        std::vector<int> visited;
+        for (std::size_t i = 0; i < tabStops.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            for (const int id : tabStops) {
+                if (dialog.control(id) == QApplication::focusWidget()) {
+                    visited.push_back(id);
+                    break;
+                }
+            }
+        }
+        EXPECT_EQ(visited, tabStops);
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
 }
@@ -219,6 +240,7 @@ TEST_F(DesktopGame, OkStoresTheSettingsAndStartsANewGameCancelChangesNothing) {
 
     withSettingsDialog([](SettingsDialog& dialog) {
         dialog.control(IDC_MEN_4)->click();
+        dialog.control(IDC_MEN_4)->click(); // a checked radio button stays checked
         dialog.control(IDC_STRENGTH_11)->click();
         dialog.control(IDC_RED_MOVES_FIRST)->click();
         EXPECT_FALSE(dialog.control(IDC_MEN_12)->isChecked());

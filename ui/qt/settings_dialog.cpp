@@ -3,7 +3,6 @@
 #include "ui/settings_form.h"
 #include "ui/settings_layout.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QProxyStyle>
@@ -50,6 +49,30 @@ public:
     }
 };
 
+// An auto radio button as the Windows dialog has it: a click checks it and clears the others of
+// its group, a click on a checked one keeps it, and each one with a Tab stop is a Tab stop. (In a
+// Qt button group, or exclusive by itself, a group would be a single Tab stop.)
+class GroupedRadioButton : public QRadioButton {
+public:
+    GroupedRadioButton(const QString& text, QWidget* parent, int group)
+        : QRadioButton(text, parent), group(group) {
+        setAutoExclusive(false);
+    }
+
+protected:
+    void nextCheckState() override {
+        for (QRadioButton* button : parentWidget()->findChildren<QRadioButton*>()) {
+            const auto* other = dynamic_cast<const GroupedRadioButton*>(button);
+            if (other != nullptr && other->group == group) {
+                button->setChecked(button == this);
+            }
+        }
+    }
+
+private:
+    int group;
+};
+
 DialogBaseUnits baseUnitsOf(const QFont& font) {
     const QFontMetrics metrics(font);
     const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
@@ -76,12 +99,12 @@ SettingsDialog::SettingsDialog(QWidget* owner)
 }
 
 // In template order, which is also the Tab order. A radio button that starts a group starts a
-// new exclusive group; the frames stand behind the buttons they enclose.
+// new group; the frames stand behind the buttons they enclose.
 void SettingsDialog::addControls() {
     const DialogBaseUnits base = baseUnitsOf(font());
     auto* buttonStyle = new WindowsButtonMetrics;
     buttonStyle->setParent(this);
-    QButtonGroup* radioGroup = nullptr;
+    int radioGroup = 0;
     for (const DialogControl& description : settingsControls) {
         const QString text = QString::fromUtf8(description.text);
         QWidget* widget = nullptr;
@@ -89,11 +112,8 @@ void SettingsDialog::addControls() {
         switch (description.kind) {
         case ControlKind::CheckBox: button = new QCheckBox(text, this); break;
         case ControlKind::RadioButton:
-            button = new QRadioButton(text, this);
-            if (description.startsGroup || radioGroup == nullptr) {
-                radioGroup = new QButtonGroup(this);
-            }
-            radioGroup->addButton(button);
+            radioGroup += description.startsGroup ? 1 : 0;
+            button = new GroupedRadioButton(text, this, radioGroup);
             break;
         case ControlKind::DefaultButton:
         case ControlKind::Button: {
