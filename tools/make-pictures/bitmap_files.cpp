@@ -160,29 +160,29 @@ bool writeIconFile(const std::string& path, const std::vector<Raster>& images,
 
 namespace {
 
-// A PNG chunk: length, type, data and the CRC of type and data, all big-endian.
+// PNG numbers are four bytes, big-endian.
+void appendBigEndian(std::string& out, unsigned value) {
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        out.push_back(static_cast<char>(value >> shift & 0xff));
+    }
+}
+
+// A PNG chunk: length, type, data and the CRC of type and data.
 void pngChunk(std::string& out, const char* type, const std::string& data) {
-    const auto bigEndian = [&out](unsigned value) {
-        for (int shift = 24; shift >= 0; shift -= 8) {
-            out.push_back(static_cast<char>(value >> shift & 0xff));
-        }
-    };
     const std::string typed = type + data;
-    bigEndian(static_cast<unsigned>(data.size()));
+    appendBigEndian(out, static_cast<unsigned>(data.size()));
     out += typed;
-    bigEndian(static_cast<unsigned>(
-        crc32(0, reinterpret_cast<const Bytef*>(typed.data()), static_cast<uInt>(typed.size()))));
+    appendBigEndian(out,
+                    static_cast<unsigned>(crc32(0, reinterpret_cast<const Bytef*>(typed.data()),
+                                                static_cast<uInt>(typed.size()))));
 }
 
 } // namespace
 
 bool writePngFile(const std::string& path, const Raster& picture, std::uint8_t transparent) {
     std::string header;
-    for (const int extent : {picture.width(), picture.height()}) {
-        for (int shift = 24; shift >= 0; shift -= 8) {
-            header.push_back(static_cast<char>(extent >> shift & 0xff));
-        }
-    }
+    appendBigEndian(header, static_cast<unsigned>(picture.width()));
+    appendBigEndian(header, static_cast<unsigned>(picture.height()));
     header += std::string{8, 3, 0, 0, 0}; // 8-bit palette indices, no interlace
     std::string colours;
     std::string alphas;

@@ -43,11 +43,10 @@ MainWindow::MainWindow()
 // as it does on Windows.
 void MainWindow::addMenus() {
     QMenu* menu = nullptr;
-    const char* menuTitle = nullptr;
     for (const MenuEntry& entry : menuEntries) {
-        if (menuTitle == nullptr || std::string(menuTitle) != entry.menuTitle) {
-            menuTitle = entry.menuTitle;
-            menu = menuBar()->addMenu(QString::fromUtf8(menuTitle));
+        const QString title = QString::fromUtf8(entry.menuTitle);
+        if (menu == nullptr || menu->title() != title) {
+            menu = menuBar()->addMenu(title);
         }
         const int commandId = entry.commandId;
         menu->addAction(QString::fromUtf8(entry.itemText), this,

@@ -92,16 +92,16 @@ SettingsDialog::SettingsDialog(QWidget* owner)
                          Qt::WindowCloseButtonHint) {
     setWindowTitle(QString::fromUtf8(SettingsCaption));
     setFont(dialogFont());
-    setFixedSize(pixelRect(SettingsPlace, baseUnitsOf(font())).size());
-    addControls();
+    const DialogBaseUnits base = baseUnitsOf(font());
+    setFixedSize(pixelRect(SettingsPlace, base).size());
+    addControls(base);
     QtDialogButtons buttons(*this);
     showSettings(buttons);
 }
 
 // In template order, which is also the Tab order. A radio button that starts a group starts a
 // new group; the frames stand behind the buttons they enclose.
-void SettingsDialog::addControls() {
-    const DialogBaseUnits base = baseUnitsOf(font());
+void SettingsDialog::addControls(const DialogBaseUnits& base) {
     auto* buttonStyle = new WindowsButtonMetrics;
     buttonStyle->setParent(this);
     int radioGroup = 0;

@@ -6,6 +6,7 @@
 #include <map>
 
 class QAbstractButton;
+struct DialogBaseUnits;
 
 class SettingsDialog : public QDialog {
 public:
@@ -16,7 +17,7 @@ public:
     QAbstractButton* control(int id) const;
 
 private:
-    void addControls();
+    void addControls(const DialogBaseUnits& base);
     void confirm();
 
     std::map<int, QAbstractButton*> controls;
