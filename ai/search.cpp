@@ -107,7 +107,10 @@ public:
 
 private:
     template <int Side>
-    int valueOfEqualLeaves(int balance, const SlotSets& open, Bounds<Side> bounds);
+    int valueOfEqualLeaves(int balance, int leafCount, Bounds<Side> bounds);
+    template <int Side>
+    int valueOfRepliesToSteps(const SearchPosition& position, const SlotSets& open,
+                              Bounds<Side> bounds);
     // The three below are forced inline: called from a node's loop, they would otherwise pass the
     // position and bounds through memory at every move (about a fifth of the search's time).
     template <int Side>
@@ -175,7 +178,10 @@ int TreeSearch::value(const SearchPosition& position, int depth, int alpha, int 
     // Below the root, only the values of the leaves count, not which move they follow.
     const bool leavesNext = !AtRoot && depth == 1 && !moves.capture;
     if (leavesNext && !mayCrown<Side>(position, moves)) {
-        return valueOfEqualLeaves(position.balance, moves.open, bounds);
+        return valueOfEqualLeaves(position.balance, moveCount(moves.open), bounds);
+    }
+    if (!AtRoot && depth == 2 && !moves.capture) {
+        return valueOfRepliesToSteps(position, moves.open, bounds);
     }
     forEachMove(moves.open, [&](int from, int slot) {
         const int moveValue =
@@ -200,14 +206,14 @@ int TreeSearch::value(const SearchPosition& position, int depth, int alpha, int 
 // 32 at a time, and drawn in one go. The outcome is chosen without branches, which the random
 // jitters would make unpredictable.
 template <int Side>
-int TreeSearch::valueOfEqualLeaves(int balance, const SlotSets& open, Bounds<Side> bounds) {
+int TreeSearch::valueOfEqualLeaves(int balance, int leafCount, Bounds<Side> bounds) {
     const int goodJitter = (Side == Blue) == (jitterSign > 0) ? 1 : 0;
     const int good = balance + jitterSign * goodJitter;
     const int poor = balance + jitterSign * (1 - goodJitter);
     const bool poorCutsOff = bounds.cutsOffAt(poor); // then the first leaf cuts off
     const bool goodCutsOff = bounds.cutsOffAt(good);
     bool anyGood = false;
-    for (int left = moveCount(open);;) {
+    for (int left = leafCount;;) {
         const int ahead = std::min(left, 32);
         const std::uint32_t jitters = upcomingParities(ahead);
         const std::uint32_t goodLeaves = (goodJitter == 1 ? jitters : ~jitters) &
@@ -224,6 +230,80 @@ int TreeSearch::valueOfEqualLeaves(int balance, const SlotSets& open, Bounds<Sid
             return poorCutsOff ? firstLeaf : anyGood ? good : poor;
         }
     }
+}
+
+// What the other side can do after a plain move of the side at a node. Its pieces stay where they
+// are, so its movers, the squares they would step onto and their count before the move serve every
+// move; a move only empties the square it leaves and fills the one it takes.
+template <int Side>
+struct Replies {
+    CellSet targets[4]; // the squares its movers would step onto in each slot, empty or not
+    CellSet crownings;  // the squares of its far row its men would step onto
+    int steps;          // its plain moves before the move
+
+    Replies(CellSet movers, CellSet kings, CellSet empty) {
+        using namespace move_sets_detail;
+        const MoversByDirection by = moversByDirection(Side, movers, kings);
+        targets[0] = cellsFacing<3, 1>(by.up); // slot 3 looks the opposite way of slot 0
+        targets[1] = cellsFacing<2, 1>(by.up);
+        targets[2] = cellsFacing<1, 1>(by.down);
+        targets[3] = cellsFacing<0, 1>(by.down);
+        const CellSet men = movers & ~kings;
+        crownings = (Side == Red ? cellsFacing<3, 1>(men) | cellsFacing<2, 1>(men)
+                                 : cellsFacing<1, 1>(men) | cellsFacing<0, 1>(men)) &
+                    farRow(Side);
+        steps = moveCount(
+            {{targets[0] & empty, targets[1] & empty, targets[2] & empty, targets[3] & empty}});
+    }
+
+    // How many of its movers would step onto the square.
+    int into(int cell) const {
+        return static_cast<int>((targets[0] >> cell & 1) + (targets[1] >> cell & 1) +
+                                (targets[2] >> cell & 1) + (targets[3] >> cell & 1));
+    }
+
+    // Whether it has a capture over `enemies` into `empty`: a target holding an enemy with an
+    // empty square behind it in the same slot.
+    bool canCapture(CellSet enemies, CellSet empty) const {
+        return ((targets[0] & enemies & cellsFacing<0, 1>(empty)) |
+                (targets[1] & enemies & cellsFacing<1, 1>(empty)) |
+                (targets[2] & enemies & cellsFacing<2, 1>(empty)) |
+                (targets[3] & enemies & cellsFacing<3, 1>(empty))) != 0;
+    }
+};
+
+// Two above the leaves, the replies to each plain move are mostly leaves of equal material, and
+// then only their number counts: the replies before the move, plus those onto the square it
+// leaves, minus those onto the square it takes. The reply node is visited only when it captures
+// or may crown.
+template <int Side>
+int TreeSearch::valueOfRepliesToSteps(const SearchPosition& position, const SlotSets& open,
+                                      Bounds<Side> bounds) {
+    constexpr int Other = 1 - Side;
+    const CellSet pieces = position.pieces(Other);
+    const CellSet movers = countMayLimit[Other] ? firstCells(pieces, listed[Other]) : pieces;
+    const Replies<Other> replies(movers, movers & position.kings[Other], position.empty);
+    forEachMove(open, [&](int from, int slot) {
+        const int to = cellIndexTowards(from, slot, 1);
+        const CellSet moved = CellSet{1} << from | CellSet{1} << to;
+        const CellSet empty = position.empty ^ moved;
+        int moveValue;
+        if (replies.canCapture(position.pieces(Side) ^ moved, empty) ||
+            (replies.crownings & empty) != 0) {
+            moveValue =
+                valueAfterMove<Side>(position, 2, bounds.alpha, bounds.beta, from, slot, false);
+        } else {
+            const int count = replies.steps + replies.into(from) - replies.into(to);
+            moveValue = count == 0
+                            ? lossValue(Other)
+                            : valueOfEqualLeaves(position.balance +
+                                                     stepCrowningGain(position, Side, from, slot),
+                                                 count, Bounds<Other>(bounds.alpha, bounds.beta));
+        }
+        bounds.take(moveValue);
+        return bounds.cutOff();
+    });
+    return bounds.own();
 }
 
 // After a capture from whose landing square the same side can capture again, that side moves
