@@ -138,7 +138,7 @@ TreeSearch::TreeSearch(const Game& game, const SearchPosition& start)
 // The jitter leans towards the side whose turn it is in the game, not the side at the node.
 [[gnu::always_inline]] inline int TreeSearch::scoreLeaf(int balance) {
     ++leaves;
-    return balance + jitterSign * (drawRandom() % 2);
+    return balance + jitterSign * drawParity();
 }
 
 // False when the side has lost: its half of the piece list is blank, or its listed pieces

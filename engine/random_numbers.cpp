@@ -8,21 +8,15 @@ namespace {
 
 constexpr int Degree = 31;
 constexpr int Separation = 3;
-
-// bitOf[i]: the bit of a batch's i-th number in its parity word.
-constexpr auto bitOf = [] {
-    std::array<std::uint32_t, Batch> bits{};
-    for (int i = 0; i < Batch; ++i) {
-        bits[i] = std::uint32_t{1} << i;
-    }
-    return bits;
-}();
+constexpr int FirstBitWords = 16; // made one by one at the seed, before the others can follow
 
 // The C library's start: 31 words from the Park-Miller generator (16807 times the last word
 // modulo 2^31 - 1, by Schrage's method to stay within 32 bits), the first three repeated, then the
-// first 310 numbers thrown away. The last sums are kept.
+// first 310 numbers thrown away. The last sums are kept, and the lowest two bits of the first
+// sums to come.
 constexpr AdditiveFeedback seeded(unsigned seed) {
-    constexpr int Made = Degree + Separation + 10 * Degree;
+    constexpr int Thrown = Degree + Separation + 10 * Degree;
+    constexpr int Made = Thrown + 64 * FirstBitWords;
     std::uint32_t start[Made]{};
     std::int32_t word = static_cast<std::int32_t>(seed == 0 ? 1 : seed);
     start[0] = static_cast<std::uint32_t>(word);
@@ -43,12 +37,66 @@ constexpr AdditiveFeedback seeded(unsigned seed) {
     }
     AdditiveFeedback generator{};
     for (int i = 0; i < History; ++i) {
-        generator.sums[i] = start[Made - History + i];
+        generator.sums[i] = start[Thrown - History + i];
     }
     generator.next = History;
     generator.end = History;
+    for (int i = 0; i < 64 * FirstBitWords; ++i) {
+        const std::uint32_t sum = start[Thrown + i];
+        generator.lowBits[i / 64] |= std::uint64_t{sum & 1} << (i % 64);
+        generator.highBits[i / 64] |= std::uint64_t{sum >> 1 & 1} << (i % 64);
+    }
+    generator.wordsMade = FirstBitWords;
     return generator;
 }
+
+// The sums as a polynomial: x^j stands for the sum j places after some start, and as
+// s[n + 31] = s[n + 28] + s[n], x^31 may be replaced by x^28 + 1. So any sum ahead is a sum of the
+// 31 from the start, each times a coefficient: those of x^distance modulo x^31 - x^28 - 1.
+using Polynomial = std::array<std::uint32_t, Degree>;
+
+Polynomial timesX(const Polynomial& p) {
+    Polynomial product{};
+    for (int i = Degree - 1; i > 0; --i) {
+        product[i] = p[i - 1];
+    }
+    product[0] = p[Degree - 1];
+    product[Degree - Separation] += p[Degree - 1];
+    return product;
+}
+
+Polynomial product(const Polynomial& a, const Polynomial& b) {
+    std::uint32_t full[2 * Degree - 1]{};
+    for (int i = 0; i < Degree; ++i) {
+        for (int j = 0; j < Degree; ++j) {
+            full[i + j] += a[i] * b[j];
+        }
+    }
+    for (int k = 2 * Degree - 2; k >= Degree; --k) { // x^k = x^(k - 3) + x^(k - 31)
+        full[k - Separation] += full[k];
+        full[k - Degree] += full[k];
+    }
+    Polynomial reduced{};
+    for (int i = 0; i < Degree; ++i) {
+        reduced[i] = full[i];
+    }
+    return reduced;
+}
+
+Polynomial xToThe(std::uint64_t exponent) {
+    Polynomial power{};
+    power[0] = 1;
+    for (int bit = 63; bit >= 0; --bit) {
+        power = product(power, power);
+        if ((exponent >> bit & 1) != 0) {
+            power = timesX(power);
+        }
+    }
+    return power;
+}
+
+// Below this many, passing sums batch by batch is quicker than the leap.
+constexpr std::uint64_t LeapFrom = 4096;
 
 } // namespace
 
@@ -71,14 +119,68 @@ void AdditiveFeedback::makeBatch() {
     for (int i = 0; i < Batch; ++i) {
         made[i] = made[i - 12] + made[i - 31] + made[i - 34] + made[i - 37] + made[i - 40];
     }
-    // Each parity masks its own bit of the word, read from a table, so that the compiler can
-    // gather four at once as well.
-    std::uint32_t batchParities = 0;
-    for (int i = 0; i < Batch; ++i) {
-        batchParities |= (0U - (made[i] >> 1 & 1)) & bitOf[i];
-    }
-    parities |= static_cast<std::uint64_t>(batchParities) << (end - next);
     end += Batch;
+}
+
+// Leaps over many numbers: the history's last 31 sums give the 31 sums that end 9 before the
+// numbers to come, and those the 9 after them.
+void AdditiveFeedback::passDrawn() {
+    const std::uint64_t behind = drawn - passed;
+    const std::uint64_t ready = static_cast<std::uint64_t>(end - next);
+    passed = drawn;
+    if (behind <= ready) {
+        next += static_cast<int>(behind);
+        return;
+    }
+    std::uint64_t left = behind - ready;
+    next = end;
+    if (left < LeapFrom) {
+        for (; left > 0; left -= left < Batch ? left : Batch) {
+            makeBatch();
+            next += static_cast<int>(left < Batch ? left : Batch);
+        }
+        return;
+    }
+    const std::uint32_t* const start = sums + end - Degree;
+    std::uint32_t leapt[History];
+    Polynomial power = xToThe(Degree + left - History);
+    for (int j = 0; j < Degree; ++j) {
+        std::uint32_t sum = 0;
+        for (int i = 0; i < Degree; ++i) {
+            sum += power[i] * start[i];
+        }
+        leapt[j] = sum;
+        power = timesX(power);
+    }
+    for (int j = Degree; j < History; ++j) {
+        leapt[j] = leapt[j - Degree] + leapt[j - Separation];
+    }
+    for (int j = 0; j < History; ++j) {
+        sums[j] = leapt[j];
+    }
+    next = History;
+    end = History;
+}
+
+// Modulo 4, squaring the rule four times leaves s[i] = s[i - 96] + 2 s[i - 544] + s[i - 992]
+// (each cross term has a factor 2 that meets another and vanishes). Every term is at least a word
+// back, and each starts half a word into its word, so 64 sums come from a few whole-word steps.
+void AdditiveFeedback::makeBitWords() {
+    const auto back = [this](const std::uint64_t* bits, int wordsBack) {
+        const std::uint64_t older = bits[(wordsMade - wordsBack - 1) % PlaneWords];
+        const std::uint64_t newer = bits[(wordsMade - wordsBack) % PlaneWords];
+        return older >> 32 | newer << 32;
+    };
+    while (wordsMade <= drawn / 64 + 1) {
+        const std::uint64_t nearLow = back(lowBits, 1); // 96 back
+        const std::uint64_t nearHigh = back(highBits, 1);
+        const std::uint64_t middleLow = back(lowBits, 8); // 544 back, counted twice
+        const std::uint64_t farLow = back(lowBits, 15);   // 992 back
+        const std::uint64_t farHigh = back(highBits, 15);
+        lowBits[wordsMade % PlaneWords] = nearLow ^ farLow;
+        highBits[wordsMade % PlaneWords] = nearHigh ^ farHigh ^ (nearLow & farLow) ^ middleLow;
+        ++wordsMade;
+    }
 }
 
 } // namespace random_numbers_detail

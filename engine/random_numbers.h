@@ -12,19 +12,31 @@ void seedRandom(unsigned seed);
 namespace random_numbers_detail {
 
 // Each sum is the sum of the ones made 3 and 31 places before it; a number is a sum without its
-// lowest bit. The sums are made 32 at a time, so that a draw is only a read and the lowest bits of
-// the numbers to come can be seen before they are drawn.
+// lowest bit. The sums are made 32 at a time, so that a draw is only a read.
 constexpr int History = 40; // what the next sums are made from
 constexpr int Batch = 32;
 constexpr int Capacity = History + 8 * Batch; // the history moves back every 8 batches
 
+// The search wants only the lowest bit of most numbers: the second-lowest bit of their sums. The
+// lowest two bits of a sum depend on nothing above them, so they are kept apart as well, 64 sums
+// to a word, for as far ahead as the search looks. The whole sums follow only when a number is
+// drawn in full, and then leap over the numbers drawn by their parity alone.
+constexpr int PlaneWords = 32; // a ring: the words 16 back are the oldest that are read
+
 struct AdditiveFeedback {
     std::uint32_t sums[Capacity]; // in order; those from `next` on are not drawn yet
-    std::uint64_t parities;       // bit i: the lowest bit of the number i places ahead
-    int next;                     // the next number to draw
+    int next;                     // the next number to draw in full, once the sums have caught up
     int end;                      // one past the last sum made
 
-    void makeBatch(); // only while fewer than 32 are ready, so that the parities hold them all
+    std::uint64_t lowBits[PlaneWords];  // bit 0 of each sum, word w mod PlaneWords for word w
+    std::uint64_t highBits[PlaneWords]; // bit 1 of each sum: the lowest bit of its number
+    std::uint64_t drawn;                // numbers drawn since the seed
+    std::uint64_t passed;               // of those, the ones the sums have passed
+    std::uint64_t wordsMade;            // words of the two bits made since the seed
+
+    void makeBatch();    // only while fewer than 32 are ready
+    void passDrawn();    // the sums catch up with the numbers drawn
+    void makeBitWords(); // until the word after the one holding the next number is made
 };
 
 // The sequence's one state, as the C library's rand has one; unseeded it starts as seed 1 does.
@@ -35,10 +47,14 @@ extern AdditiveFeedback state;
 // The next number of the sequence, 0 to 2147483647: what rand() would give.
 inline int drawRandom() {
     using namespace random_numbers_detail;
+    if (state.passed != state.drawn) {
+        state.passDrawn();
+    }
     if (state.next == state.end) {
         state.makeBatch();
     }
-    state.parities >>= 1;
+    ++state.drawn;
+    ++state.passed;
     return static_cast<int>(state.sums[state.next++] >> 1);
 }
 
@@ -46,15 +62,26 @@ inline int drawRandom() {
 // what n calls of drawRandom() % 2 would give.
 inline std::uint32_t upcomingParities(int n) {
     using namespace random_numbers_detail;
-    if (state.end - state.next < n) {
-        state.makeBatch();
+    const std::uint64_t word = state.drawn / 64;
+    if (state.wordsMade <= word + 1) {
+        state.makeBitWords();
     }
-    return static_cast<std::uint32_t>(state.parities & ((std::uint64_t{1} << n) - 1));
+    const unsigned offset = static_cast<unsigned>(state.drawn % 64);
+    const std::uint64_t first = state.highBits[word % PlaneWords] >> offset;
+    // Shifted twice, so that an offset of 0 takes nothing from the second word.
+    const std::uint64_t second = state.highBits[(word + 1) % PlaneWords] << (63 - offset) << 1;
+    return static_cast<std::uint32_t>((first | second) & ((std::uint64_t{1} << n) - 1));
 }
 
 // Draws n numbers unseen, n no more than the last upcomingParities looked at.
 inline void skipRandom(int n) {
     using namespace random_numbers_detail;
-    state.next += n;
-    state.parities >>= n;
+    state.drawn += static_cast<std::uint64_t>(n);
+}
+
+// What drawRandom() % 2 would give, drawn.
+inline int drawParity() {
+    const int parity = static_cast<int>(upcomingParities(1));
+    skipRandom(1);
+    return parity;
 }

@@ -56,3 +56,29 @@ TEST(RandomNumbers, ParitiesSeenAheadAreThoseDrawnAndSkippingKeepsTheSequence) {
         }
     }
 }
+
+// The search draws most numbers by their parity alone, millions in a row; a number drawn in full
+// afterwards is the one rand() gives after as many calls, whether the whole sums step or leap there.
+TEST(RandomNumbers, LongRunsOfParitiesKeepTheSequence) {
+    unsigned seed = 11;
+    for (int run : {1, 40, 4095, 4136, 4137, 100000, 3000000}) {
+        seedRandom(seed);
+        std::srand(seed);
+        drawRandom();
+        std::rand();
+        for (int left = run; left > 0;) {
+            const int ahead = left < 32 ? left : 32;
+            const std::uint32_t parities = upcomingParities(ahead);
+            for (int i = 0; i < ahead; ++i) {
+                ASSERT_EQ(static_cast<int>(parities >> i & 1), std::rand() % 2)
+                    << "run " << run << ", number " << run - left + i;
+            }
+            skipRandom(ahead);
+            left -= ahead;
+        }
+        for (int i = 0; i < 100; ++i) {
+            ASSERT_EQ(drawRandom(), std::rand()) << "run " << run << ", draw " << i;
+        }
+        ++seed;
+    }
+}
