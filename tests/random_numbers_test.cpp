@@ -58,7 +58,8 @@ TEST(RandomNumbers, ParitiesSeenAheadAreThoseDrawnAndSkippingKeepsTheSequence) {
 }
 
 // The search draws most numbers by their parity alone, millions in a row; a number drawn in full
-// afterwards is the one rand() gives after as many calls, whether the whole sums step or leap there.
+// afterwards is the one rand() gives after as many calls, whether the whole sums step or leap
+// there.
 TEST(RandomNumbers, LongRunsOfParitiesKeepTheSequence) {
     unsigned seed = 11;
     for (int run : {1, 40, 4095, 4136, 4137, 100000, 3000000}) {
