@@ -171,7 +171,10 @@ void AdditiveFeedback::makeBitWords() {
         const std::uint64_t newer = bits[(wordsMade - wordsBack) % PlaneWords];
         return older >> 32 | newer << 32;
     };
-    while (wordsMade <= drawn / 64 + 1) {
+    // Made 16 at a time, so that upcomingParities rarely waits for a word; the ring keeps the 16
+    // before them as well.
+    const std::uint64_t last = drawn / 64 + 16;
+    while (wordsMade <= last) {
         const std::uint64_t nearLow = back(lowBits, 1); // 96 back
         const std::uint64_t nearHigh = back(highBits, 1);
         const std::uint64_t middleLow = back(lowBits, 8); // 544 back, counted twice

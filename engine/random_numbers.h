@@ -21,7 +21,7 @@ constexpr int Capacity = History + 8 * Batch; // the history moves back every 8 
 // lowest two bits of a sum depend on nothing above them, so they are kept apart as well, 64 sums
 // to a word, for as far ahead as the search looks. The whole sums follow only when a number is
 // drawn in full, and then leap over the numbers drawn by their parity alone.
-constexpr int PlaneWords = 32; // a ring: the words 16 back are the oldest that are read
+constexpr int PlaneWords = 32; // a ring: the next 16 words and the 16 they are made from
 
 struct AdditiveFeedback {
     std::uint32_t sums[Capacity]; // in order; those from `next` on are not drawn yet
@@ -36,7 +36,7 @@ struct AdditiveFeedback {
 
     void makeBatch();    // only while fewer than 32 are ready
     void passDrawn();    // the sums catch up with the numbers drawn
-    void makeBitWords(); // until the word after the one holding the next number is made
+    void makeBitWords(); // the 16 words after the one holding the next number
 };
 
 // The sequence's one state, as the C library's rand has one; unseeded it starts as seed 1 does.
