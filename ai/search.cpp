@@ -84,6 +84,46 @@ bool mayCrown(const SearchPosition& position, const NodeMoves& moves) {
             rowBeforeCrowning(Side)) != 0;
 }
 
+// What the other side can do after a plain move of the side at a node. Its pieces stay where they
+// are, so its movers, the squares they would step onto and their count before the move serve every
+// move; a move only empties the square it leaves and fills the one it takes.
+template <int Side>
+struct Replies {
+    CellSet targets[4]; // the squares its movers would step onto in each slot, empty or not
+    CellSet crownings;  // the squares of its far row its men would step onto
+    int steps;          // its plain moves before the move
+
+    Replies(CellSet movers, CellSet kings, CellSet empty) {
+        using namespace move_sets_detail;
+        const MoversByDirection by = moversByDirection(Side, movers, kings);
+        targets[0] = cellsFacing<3, 1>(by.up); // slot 3 looks the opposite way of slot 0
+        targets[1] = cellsFacing<2, 1>(by.up);
+        targets[2] = cellsFacing<1, 1>(by.down);
+        targets[3] = cellsFacing<0, 1>(by.down);
+        const CellSet men = movers & ~kings;
+        crownings = (Side == Red ? cellsFacing<3, 1>(men) | cellsFacing<2, 1>(men)
+                                 : cellsFacing<1, 1>(men) | cellsFacing<0, 1>(men)) &
+                    farRow(Side);
+        steps = moveCount(
+            {{targets[0] & empty, targets[1] & empty, targets[2] & empty, targets[3] & empty}});
+    }
+
+    // How many of its movers would step onto the square.
+    int into(int cell) const {
+        return static_cast<int>((targets[0] >> cell & 1) + (targets[1] >> cell & 1) +
+                                (targets[2] >> cell & 1) + (targets[3] >> cell & 1));
+    }
+
+    // Whether it has a capture over `enemies` into `empty`: a target holding an enemy with an
+    // empty square behind it in the same slot.
+    bool canCapture(CellSet enemies, CellSet empty) const {
+        return ((targets[0] & enemies & cellsFacing<0, 1>(empty)) |
+                (targets[1] & enemies & cellsFacing<1, 1>(empty)) |
+                (targets[2] & enemies & cellsFacing<2, 1>(empty)) |
+                (targets[3] & enemies & cellsFacing<3, 1>(empty))) != 0;
+    }
+};
+
 // What the root keeps: its best move (its piece's bit index and slot) and whether it captures.
 struct RootChoice {
     int from = 0;
@@ -108,6 +148,9 @@ public:
 private:
     template <int Side>
     int valueOfEqualLeaves(int balance, int leafCount, Bounds<Side> bounds);
+    template <int Side>
+    int valueOfEqualReplies(int balance, const Replies<Side>& replies, int from, int to,
+                            Bounds<Side> bounds);
     template <int Side>
     int valueOfRepliesToSteps(const SearchPosition& position, const SlotSets& open,
                               Bounds<Side> bounds);
@@ -232,45 +275,33 @@ int TreeSearch::valueOfEqualLeaves(int balance, int leafCount, Bounds<Side> boun
     }
 }
 
-// What the other side can do after a plain move of the side at a node. Its pieces stay where they
-// are, so its movers, the squares they would step onto and their count before the move serve every
-// move; a move only empties the square it leaves and fills the one it takes.
+// The value of replies that are all leaves of one material, as valueOfEqualLeaves gives it. Their
+// number matters only when the leaves are drawn to the end. When the first leaf cuts off, or the
+// first good one does and comes before the number of replies there surely are, that many leaves
+// are drawn whatever the number: the replies before the move, less the four at most that stepped
+// onto the square it takes.
 template <int Side>
-struct Replies {
-    CellSet targets[4]; // the squares its movers would step onto in each slot, empty or not
-    CellSet crownings;  // the squares of its far row its men would step onto
-    int steps;          // its plain moves before the move
-
-    Replies(CellSet movers, CellSet kings, CellSet empty) {
-        using namespace move_sets_detail;
-        const MoversByDirection by = moversByDirection(Side, movers, kings);
-        targets[0] = cellsFacing<3, 1>(by.up); // slot 3 looks the opposite way of slot 0
-        targets[1] = cellsFacing<2, 1>(by.up);
-        targets[2] = cellsFacing<1, 1>(by.down);
-        targets[3] = cellsFacing<0, 1>(by.down);
-        const CellSet men = movers & ~kings;
-        crownings = (Side == Red ? cellsFacing<3, 1>(men) | cellsFacing<2, 1>(men)
-                                 : cellsFacing<1, 1>(men) | cellsFacing<0, 1>(men)) &
-                    farRow(Side);
-        steps = moveCount(
-            {{targets[0] & empty, targets[1] & empty, targets[2] & empty, targets[3] & empty}});
+int TreeSearch::valueOfEqualReplies(int balance, const Replies<Side>& replies, int from, int to,
+                                    Bounds<Side> bounds) {
+    const int surely = replies.steps - 4;
+    const int goodJitter = (Side == Blue) == (jitterSign > 0) ? 1 : 0;
+    if (bounds.cutsOffAt(balance + jitterSign * (1 - goodJitter)) && surely > 0) {
+        ++leaves;
+        return balance + jitterSign * drawParity(); // the first leaf cuts off
     }
-
-    // How many of its movers would step onto the square.
-    int into(int cell) const {
-        return static_cast<int>((targets[0] >> cell & 1) + (targets[1] >> cell & 1) +
-                                (targets[2] >> cell & 1) + (targets[3] >> cell & 1));
+    if (bounds.cutsOffAt(balance + jitterSign * goodJitter)) {
+        const std::uint32_t jitters = upcomingParities(32);
+        const std::uint32_t goodLeaves = goodJitter == 1 ? jitters : ~jitters;
+        const int firstGood = goodLeaves == 0 ? 32 : __builtin_ctz(goodLeaves);
+        if (firstGood < surely) {
+            skipRandom(firstGood + 1);
+            leaves += firstGood + 1;
+            return balance + jitterSign * goodJitter;
+        }
     }
-
-    // Whether it has a capture over `enemies` into `empty`: a target holding an enemy with an
-    // empty square behind it in the same slot.
-    bool canCapture(CellSet enemies, CellSet empty) const {
-        return ((targets[0] & enemies & cellsFacing<0, 1>(empty)) |
-                (targets[1] & enemies & cellsFacing<1, 1>(empty)) |
-                (targets[2] & enemies & cellsFacing<2, 1>(empty)) |
-                (targets[3] & enemies & cellsFacing<3, 1>(empty))) != 0;
-    }
-};
+    const int count = replies.steps + replies.into(from) - replies.into(to);
+    return count == 0 ? lossValue(Side) : valueOfEqualLeaves(balance, count, bounds);
+}
 
 // Two above the leaves, the replies to each plain move are mostly leaves of equal material, and
 // then only their number counts: the replies before the move, plus those onto the square it
@@ -293,12 +324,9 @@ int TreeSearch::valueOfRepliesToSteps(const SearchPosition& position, const Slot
             moveValue =
                 valueAfterMove<Side>(position, 2, bounds.alpha, bounds.beta, from, slot, false);
         } else {
-            const int count = replies.steps + replies.into(from) - replies.into(to);
-            moveValue = count == 0
-                            ? lossValue(Other)
-                            : valueOfEqualLeaves(position.balance +
-                                                     stepCrowningGain(position, Side, from, slot),
-                                                 count, Bounds<Other>(bounds.alpha, bounds.beta));
+            moveValue =
+                valueOfEqualReplies(position.balance + stepCrowningGain(position, Side, from, slot),
+                                    replies, from, to, Bounds<Other>(bounds.alpha, bounds.beta));
         }
         bounds.take(moveValue);
         return bounds.cutOff();
