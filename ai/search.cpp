@@ -146,11 +146,8 @@ public:
     long long leaves = 0;
 
 private:
-    template <int Side>
-    int valueOfEqualLeaves(int balance, int leafCount, Bounds<Side> bounds);
-    template <int Side>
-    int valueOfEqualReplies(int balance, const Replies<Side>& replies, int from, int to,
-                            Bounds<Side> bounds);
+    template <int Side, typename CountLeaves>
+    int valueOfEqualLeaves(int balance, int surely, CountLeaves countLeaves, Bounds<Side> bounds);
     template <int Side>
     int valueOfRepliesToSteps(const SearchPosition& position, const SlotSets& open,
                               Bounds<Side> bounds);
@@ -221,7 +218,9 @@ int TreeSearch::value(const SearchPosition& position, int depth, int alpha, int 
     // Below the root, only the values of the leaves count, not which move they follow.
     const bool leavesNext = !AtRoot && depth == 1 && !moves.capture;
     if (leavesNext && !mayCrown<Side>(position, moves)) {
-        return valueOfEqualLeaves(position.balance, moveCount(moves.open), bounds);
+        // The side has a move, or it would have lost.
+        return valueOfEqualLeaves(
+            position.balance, 1, [&] { return moveCount(moves.open); }, bounds);
     }
     if (!AtRoot && depth == 2 && !moves.capture) {
         return valueOfRepliesToSteps(position, moves.open, bounds);
@@ -248,13 +247,35 @@ int TreeSearch::value(const SearchPosition& position, int depth, int alpha, int 
 // comes then depends only on the jitters to come: they are read ahead from the generator, at most
 // 32 at a time, and drawn in one go. The outcome is chosen without branches, which the random
 // jitters would make unpredictable.
-template <int Side>
-int TreeSearch::valueOfEqualLeaves(int balance, int leafCount, Bounds<Side> bounds) {
+// The number of leaves matters only when they are drawn to the end. When the first leaf cuts off,
+// or the first good one does and comes before `surely` (a number of leaves there surely are), as
+// many are drawn whatever the number, so `countLeaves` is asked only otherwise.
+template <int Side, typename CountLeaves>
+int TreeSearch::valueOfEqualLeaves(int balance, int surely, CountLeaves countLeaves,
+                                   Bounds<Side> bounds) {
     const int goodJitter = (Side == Blue) == (jitterSign > 0) ? 1 : 0;
     const int good = balance + jitterSign * goodJitter;
     const int poor = balance + jitterSign * (1 - goodJitter);
     const bool poorCutsOff = bounds.cutsOffAt(poor); // then the first leaf cuts off
     const bool goodCutsOff = bounds.cutsOffAt(good);
+    if (poorCutsOff && surely > 0) {
+        ++leaves;
+        return balance + jitterSign * drawParity();
+    }
+    if (goodCutsOff) {
+        const std::uint32_t jitters = upcomingParities(32);
+        const std::uint32_t goodLeaves = goodJitter == 1 ? jitters : ~jitters;
+        const int firstGood = goodLeaves == 0 ? 32 : __builtin_ctz(goodLeaves); // 32: none seen
+        if (firstGood < std::min(surely, 32)) {
+            skipRandom(firstGood + 1);
+            leaves += firstGood + 1;
+            return good;
+        }
+    }
+    const int leafCount = countLeaves();
+    if (leafCount == 0) {
+        return lossValue(Side); // no move at all
+    }
     bool anyGood = false;
     for (int left = leafCount;;) {
         const int ahead = std::min(left, 32);
@@ -273,34 +294,6 @@ int TreeSearch::valueOfEqualLeaves(int balance, int leafCount, Bounds<Side> boun
             return poorCutsOff ? firstLeaf : anyGood ? good : poor;
         }
     }
-}
-
-// The value of replies that are all leaves of one material, as valueOfEqualLeaves gives it. Their
-// number matters only when the leaves are drawn to the end. When the first leaf cuts off, or the
-// first good one does and comes before the number of replies there surely are, that many leaves
-// are drawn whatever the number: the replies before the move, less the four at most that stepped
-// onto the square it takes.
-template <int Side>
-int TreeSearch::valueOfEqualReplies(int balance, const Replies<Side>& replies, int from, int to,
-                                    Bounds<Side> bounds) {
-    const int surely = replies.steps - 4;
-    const int goodJitter = (Side == Blue) == (jitterSign > 0) ? 1 : 0;
-    if (bounds.cutsOffAt(balance + jitterSign * (1 - goodJitter)) && surely > 0) {
-        ++leaves;
-        return balance + jitterSign * drawParity(); // the first leaf cuts off
-    }
-    if (bounds.cutsOffAt(balance + jitterSign * goodJitter)) {
-        const std::uint32_t jitters = upcomingParities(32);
-        const std::uint32_t goodLeaves = goodJitter == 1 ? jitters : ~jitters;
-        const int firstGood = goodLeaves == 0 ? 32 : __builtin_ctz(goodLeaves);
-        if (firstGood < surely) {
-            skipRandom(firstGood + 1);
-            leaves += firstGood + 1;
-            return balance + jitterSign * goodJitter;
-        }
-    }
-    const int count = replies.steps + replies.into(from) - replies.into(to);
-    return count == 0 ? lossValue(Side) : valueOfEqualLeaves(balance, count, bounds);
 }
 
 // Two above the leaves, the replies to each plain move are mostly leaves of equal material, and
@@ -324,9 +317,11 @@ int TreeSearch::valueOfRepliesToSteps(const SearchPosition& position, const Slot
             moveValue =
                 valueAfterMove<Side>(position, 2, bounds.alpha, bounds.beta, from, slot, false);
         } else {
-            moveValue =
-                valueOfEqualReplies(position.balance + stepCrowningGain(position, Side, from, slot),
-                                    replies, from, to, Bounds<Other>(bounds.alpha, bounds.beta));
+            // A move takes away at most the four replies onto the square it takes.
+            moveValue = valueOfEqualLeaves(
+                position.balance + stepCrowningGain(position, Side, from, slot), replies.steps - 4,
+                [&] { return replies.steps + replies.into(from) - replies.into(to); },
+                Bounds<Other>(bounds.alpha, bounds.beta));
         }
         bounds.take(moveValue);
         return bounds.cutOff();
