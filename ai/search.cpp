@@ -1,7 +1,8 @@
 // Depth-limited minimax with alpha-beta cut-offs. Each node prunes only against the bound its
 // caller passes for the other side; its own bound starts afresh. Every scored leaf draws one
 // number, and the draws steer later cut-offs, so the tree is fixed by its definition: speed comes
-// only from doing each node's work on sets of squares instead of square by square.
+// only from doing each node's work on sets of squares instead of square by square, and from not
+// doing work whose outcome is already known.
 #include "ai/search_position.h"
 #include "ai/values.h"
 #include "engine/game.h"
@@ -258,7 +259,7 @@ int TreeSearch::valueOfEqualLeaves(int balance, int surely, CountLeaves countLea
     const int poor = balance + jitterSign * (1 - goodJitter);
     const bool poorCutsOff = bounds.cutsOffAt(poor); // then the first leaf cuts off
     const bool goodCutsOff = bounds.cutsOffAt(good);
-    if (poorCutsOff && surely > 0) {
+    if (poorCutsOff && surely > 0) { // the first leaf cuts off
         ++leaves;
         return balance + jitterSign * drawParity();
     }
