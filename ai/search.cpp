@@ -308,19 +308,33 @@ int TreeSearch::valueOfRepliesToSteps(const SearchPosition& position, const Slot
     const CellSet pieces = position.pieces(Other);
     const CellSet movers = countMayLimit[Other] ? firstCells(pieces, listed[Other]) : pieces;
     const Replies<Other> replies(movers, movers & position.kings[Other], position.empty);
+    const int goodJitter = (Other == Blue) == (jitterSign > 0) ? 1 : 0;
     forEachMove(open, [&](int from, int slot) {
         const int to = cellIndexTowards(from, slot, 1);
         const CellSet moved = CellSet{1} << from | CellSet{1} << to;
         const CellSet empty = position.empty ^ moved;
+        const int balance = position.balance + stepCrowningGain(position, Side, from, slot);
         int moveValue;
-        if (replies.canCapture(position.pieces(Side) ^ moved, empty) ||
-            (replies.crownings & empty) != 0) {
+        if (replies.canCapture(position.pieces(Side) ^ moved, empty)) {
+            // Captures gain the replies at least two points, more than a jitter can take away. So
+            // when a good leaf of theirs cuts off, the first leaf after captures does, and it is
+            // the only one drawn: the move leaves the bounds as they are. (With a shorter piece
+            // list, a capturing piece may leave the list and its chain end in a loss.)
+            if (!countMayLimit[Other] && Bounds<Other>(bounds.alpha, bounds.beta)
+                                             .cutsOffAt(balance + jitterSign * goodJitter)) {
+                skipRandom(1);
+                ++leaves;
+                return false;
+            }
+            moveValue =
+                valueAfterMove<Side>(position, 2, bounds.alpha, bounds.beta, from, slot, false);
+        } else if ((replies.crownings & empty) != 0) {
             moveValue =
                 valueAfterMove<Side>(position, 2, bounds.alpha, bounds.beta, from, slot, false);
         } else {
             // A move takes away at most the four replies onto the square it takes.
             moveValue = valueOfEqualLeaves(
-                position.balance + stepCrowningGain(position, Side, from, slot), replies.steps - 4,
+                balance, replies.steps - 4,
                 [&] { return replies.steps + replies.into(from) - replies.into(to); },
                 Bounds<Other>(bounds.alpha, bounds.beta));
         }
