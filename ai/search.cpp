@@ -10,6 +10,7 @@
 #include "engine/random_numbers.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -40,6 +41,25 @@ void forEachMove(const SlotSets& open, Visit visit) {
             if (visit(from, __builtin_ctz(slots) ^ 2)) {
                 return;
             }
+        }
+    }
+}
+
+// As forEachMove, with the slot a constant: visit(from, std::integral_constant<int, slot>{}). The
+// loop over replies then finds the square a step takes by a fixed shift, which saves about a
+// twentieth of the search's time; the larger loops of other nodes, copied four times, run slower.
+template <typename Visit>
+void forEachMoveBySlot(const SlotSets& open, Visit visit) {
+    for (CellSet pieces = open.any(); pieces != 0; pieces &= pieces - 1) {
+        const int from = lowestCellIndex(pieces);
+        const auto tries = [&](auto slot) {
+            return (open.slot[slot] >> from & 1) != 0 && visit(from, slot);
+        };
+        if (tries(std::integral_constant<int, slotOrder[0]>{}) ||
+            tries(std::integral_constant<int, slotOrder[1]>{}) ||
+            tries(std::integral_constant<int, slotOrder[2]>{}) ||
+            tries(std::integral_constant<int, slotOrder[3]>{})) {
+            return;
         }
     }
 }
@@ -309,7 +329,8 @@ int TreeSearch::valueOfRepliesToSteps(const SearchPosition& position, const Slot
     const CellSet movers = countMayLimit[Other] ? firstCells(pieces, listed[Other]) : pieces;
     const Replies<Other> replies(movers, movers & position.kings[Other], position.empty);
     const int goodJitter = (Other == Blue) == (jitterSign > 0) ? 1 : 0;
-    forEachMove(open, [&](int from, int slot) {
+    forEachMoveBySlot(open, [&](int from, auto slotTag) {
+        constexpr int slot = decltype(slotTag)::value;
         const int to = cellIndexTowards(from, slot, 1);
         const CellSet moved = CellSet{1} << from | CellSet{1} << to;
         const CellSet empty = position.empty ^ moved;
