@@ -335,21 +335,19 @@ int TreeSearch::valueOfRepliesToSteps(const SearchPosition& position, const Slot
         const CellSet moved = CellSet{1} << from | CellSet{1} << to;
         const CellSet empty = position.empty ^ moved;
         const int balance = position.balance + stepCrowningGain(position, Side, from, slot);
+        const bool captures = replies.canCapture(position.pieces(Side) ^ moved, empty);
+        // Captures gain the replies at least two points, more than a jitter can take away. So when
+        // a good leaf of theirs cuts off, the first leaf after captures does, and it is the only
+        // one drawn: the move leaves the bounds as they are. (With a shorter piece list, a
+        // capturing piece may leave the list and its chain end in a loss.)
+        if (captures && !countMayLimit[Other] &&
+            Bounds<Other>(bounds.alpha, bounds.beta).cutsOffAt(balance + jitterSign * goodJitter)) {
+            skipRandom(1);
+            ++leaves;
+            return false;
+        }
         int moveValue;
-        if (replies.canCapture(position.pieces(Side) ^ moved, empty)) {
-            // Captures gain the replies at least two points, more than a jitter can take away. So
-            // when a good leaf of theirs cuts off, the first leaf after captures does, and it is
-            // the only one drawn: the move leaves the bounds as they are. (With a shorter piece
-            // list, a capturing piece may leave the list and its chain end in a loss.)
-            if (!countMayLimit[Other] && Bounds<Other>(bounds.alpha, bounds.beta)
-                                             .cutsOffAt(balance + jitterSign * goodJitter)) {
-                skipRandom(1);
-                ++leaves;
-                return false;
-            }
-            moveValue =
-                valueAfterMove<Side>(position, 2, bounds.alpha, bounds.beta, from, slot, false);
-        } else if ((replies.crownings & empty) != 0) {
+        if (captures || (replies.crownings & empty) != 0) {
             moveValue =
                 valueAfterMove<Side>(position, 2, bounds.alpha, bounds.beta, from, slot, false);
         } else {
