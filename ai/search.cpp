@@ -180,6 +180,8 @@ private:
     template <int Side>
     bool findMoves(const SearchPosition& position, NodeMoves& moves) const;
     int scoreLeaf(int balance);
+    // The jitter that makes a leaf better for the side: 1 when it leans the side's way.
+    int goodJitterFor(int side) const { return (side == Blue) == (jitterSign > 0) ? 1 : 0; }
 
     int jitterSign;
     int listed[2];         // the count, at most the 12 entries of a half
@@ -274,7 +276,7 @@ int TreeSearch::value(const SearchPosition& position, int depth, int alpha, int 
 template <int Side, typename CountLeaves>
 int TreeSearch::valueOfEqualLeaves(int balance, int surely, CountLeaves countLeaves,
                                    Bounds<Side> bounds) {
-    const int goodJitter = (Side == Blue) == (jitterSign > 0) ? 1 : 0;
+    const int goodJitter = goodJitterFor(Side);
     const int good = balance + jitterSign * goodJitter;
     const int poor = balance + jitterSign * (1 - goodJitter);
     const bool poorCutsOff = bounds.cutsOffAt(poor); // then the first leaf cuts off
@@ -328,7 +330,7 @@ int TreeSearch::valueOfRepliesToSteps(const SearchPosition& position, const Slot
     const CellSet pieces = position.pieces(Other);
     const CellSet movers = countMayLimit[Other] ? firstCells(pieces, listed[Other]) : pieces;
     const Replies<Other> replies(movers, movers & position.kings[Other], position.empty);
-    const int goodJitter = (Other == Blue) == (jitterSign > 0) ? 1 : 0;
+    const int goodJitter = goodJitterFor(Other);
     forEachMoveBySlot(open, [&](int from, auto slotTag) {
         constexpr int slot = decltype(slotTag)::value;
         const int to = cellIndexTowards(from, slot, 1);

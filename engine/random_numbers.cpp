@@ -135,9 +135,11 @@ void AdditiveFeedback::passDrawn() {
     std::uint64_t left = behind - ready;
     next = end;
     if (left < LeapFrom) {
-        for (; left > 0; left -= left < Batch ? left : Batch) {
+        while (left > 0) {
+            const int step = left < Batch ? static_cast<int>(left) : Batch;
             makeBatch();
-            next += static_cast<int>(left < Batch ? left : Batch);
+            next += step;
+            left -= static_cast<std::uint64_t>(step);
         }
         return;
     }
