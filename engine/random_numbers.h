@@ -73,7 +73,7 @@ inline std::uint32_t upcomingParities(int n) {
     return static_cast<std::uint32_t>((first | second) & ((std::uint64_t{1} << n) - 1));
 }
 
-// Draws n numbers unseen, n no more than the last upcomingParities looked at.
+// Draws n numbers unseen, however many: what follows them is made when next asked for.
 inline void skipRandom(int n) {
     using namespace random_numbers_detail;
     state.drawn += static_cast<std::uint64_t>(n);
