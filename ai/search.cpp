@@ -112,9 +112,8 @@ template <int Side>
 struct Replies {
     CellSet targets[4]; // the squares its movers would step onto in each slot, empty or not
     CellSet crownings;  // the squares of its far row its men would step onto
-    int steps;          // its plain moves before the move
 
-    Replies(CellSet movers, CellSet kings, CellSet empty) {
+    Replies(CellSet movers, CellSet kings) {
         using namespace move_sets_detail;
         const MoversByDirection by = moversByDirection(Side, movers, kings);
         targets[0] = cellsFacing<3, 1>(by.up); // slot 3 looks the opposite way of slot 0
@@ -125,7 +124,11 @@ struct Replies {
         crownings = (Side == Red ? cellsFacing<3, 1>(men) | cellsFacing<2, 1>(men)
                                  : cellsFacing<1, 1>(men) | cellsFacing<0, 1>(men)) &
                     farRow(Side);
-        steps = moveCount(
+    }
+
+    // Its plain moves onto the empty squares.
+    int steps(CellSet empty) const {
+        return moveCount(
             {{targets[0] & empty, targets[1] & empty, targets[2] & empty, targets[3] & empty}});
     }
 
@@ -329,7 +332,8 @@ int TreeSearch::valueOfRepliesToSteps(const SearchPosition& position, const Slot
     constexpr int Other = 1 - Side;
     const CellSet pieces = position.pieces(Other);
     const CellSet movers = countMayLimit[Other] ? firstCells(pieces, listed[Other]) : pieces;
-    const Replies<Other> replies(movers, movers & position.kings[Other], position.empty);
+    const Replies<Other> replies(movers, movers & position.kings[Other]);
+    const int steps = replies.steps(position.empty); // before the move
     const int goodJitter = goodJitterFor(Other);
     forEachMoveBySlot(open, [&](int from, auto slotTag) {
         constexpr int slot = decltype(slotTag)::value;
@@ -355,8 +359,7 @@ int TreeSearch::valueOfRepliesToSteps(const SearchPosition& position, const Slot
         } else {
             // A move takes away at most the four replies onto the square it takes.
             moveValue = valueOfEqualLeaves(
-                balance, replies.steps - 4,
-                [&] { return replies.steps + replies.into(from) - replies.into(to); },
+                balance, steps - 4, [&] { return steps + replies.into(from) - replies.into(to); },
                 Bounds<Other>(bounds.alpha, bounds.beta));
         }
         bounds.take(moveValue);
