@@ -87,6 +87,8 @@ struct Bounds {
     bool takes(int value) const { return Side == Blue ? value >= alpha : value <= beta; }
     void take(int value) { own() = Side == Blue ? std::max(alpha, value) : std::min(beta, value); }
     bool cutOff() const { return alpha >= beta; }
+    // Whether the side's own bound is already at least as good as the value.
+    bool holds(int value) const { return Side == Blue ? alpha >= value : beta <= value; }
     // Whether taking the value would cut off: nothing taken before did.
     bool cutsOffAt(int value) const { return Side == Blue ? value >= beta : value <= alpha; }
 };
@@ -173,6 +175,11 @@ private:
     template <int Side, typename CountLeaves>
     int valueOfEqualLeaves(int balance, int surely, CountLeaves countLeaves, Bounds<Side> bounds);
     template <int Side>
+    int valueThreeAboveLeaves(const SearchPosition& position, const SlotSets& open,
+                              Bounds<Side> bounds);
+    template <int Side>
+    int leavesOfFirstReply(const SearchPosition& next) const;
+    template <int Side>
     int valueOfRepliesToSteps(const SearchPosition& position, const SlotSets& open,
                               Bounds<Side> bounds);
     // The three below are forced inline: called from a node's loop, they would otherwise pass the
@@ -250,6 +257,9 @@ int TreeSearch::value(const SearchPosition& position, int depth, int alpha, int 
     }
     if (!AtRoot && depth == 2 && !moves.capture) {
         return valueOfRepliesToSteps(position, moves.open, bounds);
+    }
+    if (!AtRoot && depth == 3 && !moves.capture) {
+        return valueThreeAboveLeaves(position, moves.open, bounds);
     }
     forEachMove(moves.open, [&](int from, int slot) {
         const int moveValue =
@@ -366,6 +376,63 @@ int TreeSearch::valueOfRepliesToSteps(const SearchPosition& position, const Slot
         return bounds.cutOff();
     });
     return bounds.own();
+}
+
+// Three above the leaves, once the side's bound is as good as a good leaf of its own, most plain
+// moves end after the reply's first move. When the reply has no capture, and its first move leaves
+// the side neither a capture nor a crowning, the side's answers are leaves of equal material. All
+// of them are drawn, since the reply has no bound of its own yet, and whatever they come to is no
+// better for the side than its bound: the reply cuts off there, and the side's bound stays as it
+// is. So only their number counts, and the reply's node is not built. Any other move is visited.
+template <int Side>
+int TreeSearch::valueThreeAboveLeaves(const SearchPosition& position, const SlotSets& open,
+                                      Bounds<Side> bounds) {
+    constexpr int Other = 1 - Side;
+    const int goodJitter = goodJitterFor(Side);
+    // With a shorter piece list, the moves counted would not all be the listed pieces' moves.
+    const bool listsAll = !countMayLimit[Blue] && !countMayLimit[Red];
+    forEachMove(open, [&](int from, int slot) {
+        const SearchPosition next = positionAfterMove(position, Side, from, slot, 1);
+        // A first reply that crowns only makes the leaves worse for the side.
+        if (listsAll && bounds.holds(next.balance + jitterSign * goodJitter)) {
+            const int drawn = leavesOfFirstReply<Side>(next);
+            if (drawn > 0) {
+                skipRandom(drawn);
+                leaves += drawn;
+                return false;
+            }
+        }
+        bounds.take(value<Other>(next, 2, bounds.alpha, bounds.beta));
+        return bounds.cutOff();
+    });
+    return bounds.own();
+}
+
+// For valueThreeAboveLeaves: the number of the side's answers to the reply's first move, in the
+// position after the side's step, or 0 when the move must be visited.
+template <int Side>
+int TreeSearch::leavesOfFirstReply(const SearchPosition& next) const {
+    constexpr int Other = 1 - Side;
+    const CellSet replying = next.pieces(Other);
+    if (jumpSets(Other, replying, next.kings[Other], next.pieces(Side), next.empty).any() != 0) {
+        return 0;
+    }
+    const SlotSets steps = stepSets(Other, replying, next.kings[Other], next.empty);
+    const CellSet movers = steps.any();
+    if (movers == 0) {
+        return 0;
+    }
+    const int replyFrom = lowestCellIndex(movers);
+    const int replySlot = __builtin_ctz(openSlotsInOrder(steps, replyFrom)) ^ 2;
+    const CellSet moved =
+        CellSet{1} << replyFrom | CellSet{1} << cellIndexTowards(replyFrom, replySlot, 1);
+    const CellSet empty = next.empty ^ moved;
+    const CellSet own = next.pieces(Side);
+    const Replies<Side> answers(own, next.kings[Side]);
+    if (answers.canCapture(replying ^ moved, empty) || (answers.crownings & empty) != 0) {
+        return 0;
+    }
+    return answers.steps(empty); // 0 when the side has no move: a loss, visited
 }
 
 // After a capture from whose landing square the same side can capture again, that side moves
