@@ -157,9 +157,10 @@ struct RootChoice {
     int captureRequired = 0;
 };
 
-// What stays the same through one search: which way the leaves lean, how many pieces of each side
-// the piece list of a node holds, and how many leaves have been scored. The side at a node is a
-// template argument, so each side's nodes are compiled with its own directions and bounds.
+// What stays the same through one search: which way the leaves lean and how many pieces of each
+// side the piece list of a node holds. Every leaf scored draws one number and nothing else draws,
+// so the leaves are counted by the generator. The side at a node is a template argument, so each
+// side's nodes are compiled with its own directions and bounds.
 class TreeSearch {
 public:
     TreeSearch(const Game& game, const SearchPosition& start);
@@ -168,8 +169,6 @@ public:
     template <int Side, bool AtRoot = false>
     int value(const SearchPosition& position, int depth, int alpha, int beta,
               RootChoice* choice = nullptr);
-
-    long long leaves = 0;
 
 private:
     template <int Side, typename CountLeaves>
@@ -210,7 +209,6 @@ TreeSearch::TreeSearch(const Game& game, const SearchPosition& start)
 
 // The jitter leans towards the side whose turn it is in the game, not the side at the node.
 [[gnu::always_inline]] inline int TreeSearch::scoreLeaf(int balance) {
-    ++leaves;
     return balance + jitterSign * drawParity();
 }
 
@@ -295,7 +293,6 @@ int TreeSearch::valueOfEqualLeaves(int balance, int surely, CountLeaves countLea
     const bool poorCutsOff = bounds.cutsOffAt(poor); // then the first leaf cuts off
     const bool goodCutsOff = bounds.cutsOffAt(good);
     if (poorCutsOff && surely > 0) { // the first leaf cuts off
-        ++leaves;
         return balance + jitterSign * drawParity();
     }
     if (goodCutsOff) {
@@ -304,7 +301,6 @@ int TreeSearch::valueOfEqualLeaves(int balance, int surely, CountLeaves countLea
         const int firstGood = goodLeaves == 0 ? 32 : __builtin_ctz(goodLeaves); // 32: none seen
         if (firstGood < std::min(surely, 32)) {
             skipRandom(firstGood + 1);
-            leaves += firstGood + 1;
             return good;
         }
     }
@@ -322,7 +318,6 @@ int TreeSearch::valueOfEqualLeaves(int balance, int surely, CountLeaves countLea
         const int firstGood = __builtin_ctz(goodLeaves | 0x80000000U);
         const int drawn = poorCutsOff ? 1 : cut ? firstGood + 1 : ahead;
         skipRandom(drawn);
-        leaves += drawn;
         anyGood = anyGood || goodLeaves != 0;
         left -= ahead;
         if (cut || left == 0) {
@@ -359,7 +354,6 @@ int TreeSearch::valueOfRepliesToSteps(const SearchPosition& position, const Slot
         if (captures && !countMayLimit[Other] &&
             Bounds<Other>(bounds.alpha, bounds.beta).cutsOffAt(balance + jitterSign * goodJitter)) {
             skipRandom(1);
-            ++leaves;
             return false;
         }
         int moveValue;
@@ -398,7 +392,6 @@ int TreeSearch::valueThreeAboveLeaves(const SearchPosition& position, const Slot
             const int drawn = leavesOfFirstReply<Side>(next);
             if (drawn > 0) {
                 skipRandom(drawn);
-                leaves += drawn;
                 return false;
             }
         }
@@ -455,6 +448,7 @@ template <int Side>
 // Callers pass Red or Blue for the side.
 int Game::search(int side, int depth, int alpha, int beta, Move& out) {
     const SearchPosition start = searchPositionOf(*this);
+    const std::uint64_t drawnBefore = numbersDrawn();
     TreeSearch tree(*this, start);
     RootChoice choice;
     const int result = side == Blue ? tree.value<Blue, true>(start, depth, alpha, beta, &choice)
@@ -463,6 +457,6 @@ int Game::search(int side, int depth, int alpha, int beta, Move& out) {
         moveFromSlot(choice.captureRequired, choice.slot, cellX(choice.from), cellY(choice.from),
                      out);
     }
-    leafCount += tree.leaves;
+    leafCount += static_cast<long long>(numbersDrawn() - drawnBefore);
     return result;
 }

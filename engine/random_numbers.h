@@ -79,6 +79,11 @@ inline void skipRandom(int n) {
     state.drawn += static_cast<std::uint64_t>(n);
 }
 
+// How many numbers have been drawn since the seed, in full or not.
+inline std::uint64_t numbersDrawn() {
+    return random_numbers_detail::state.drawn;
+}
+
 // What drawRandom() % 2 would give, drawn.
 inline int drawParity() {
     const int parity = static_cast<int>(upcomingParities(1));
