@@ -1,8 +1,39 @@
 // Depth-limited minimax with alpha-beta cut-offs. Each node prunes only against the bound its
 // caller passes for the other side; its own bound starts afresh. Every scored leaf draws one
-// number, and the draws steer later cut-offs, so the tree is fixed by its definition: speed comes
-// only from doing each node's work on sets of squares instead of square by square, and from not
-// doing work whose outcome is already known.
+// number, and the draws steer later cut-offs, so the tree is fixed by its definition.
+//
+// What it must equal: the plain search of tests/support/reference.cpp, which makes and takes back
+// each move on the board square by square. For every position, side, depth and window both give
+// the same value, the same move, the same number of leaves and the same numbers drawn. Three
+// things guard that: the differential test (search_differential_test.cpp, the two searches on
+// positions from seeded games; `ctest --preset full` runs the whole corpus), the agreement test
+// (agreement_test.cpp, on random boards), and `yorunami-cli bench`, whose signature, a hash of
+// every move, value and leaf count on its positions, must not change.
+//
+// Speed comes from doing each node's work on sets of squares instead of square by square, on a
+// copy of the position instead of the board, and from not doing work whose outcome is known. Below
+// the root, these shortcuts stand in for nodes (the root takes none, so its move is never changed):
+//
+//   shortcut               where it applies                  why value, leaves and draws hold
+//   ---------------------  --------------------------------  -----------------------------------
+//   a leaf in the loop     one above the leaves; a capture   a leaf is its balance and one draw:
+//                          that ends its chain there         no node is built for it
+//   valueOfEqualLeaves     one above the leaves, plain       the leaves differ only by their
+//                          moves that crown nobody           draws: the parities ahead tell
+//                                                            where it cuts off and how many are
+//                                                            drawn
+//   valueOfRepliesToSteps  two above the leaves, plain       a reply that neither captures nor
+//                          moves                             crowns has leaves of equal material:
+//                                                            only their number counts
+//     a capturing reply    ... when a good leaf of the       its capture gains more than a
+//                          reply would cut off               jitter, so its first leaf cuts off
+//   valueThreeAboveLeaves  three above the leaves, plain     the reply's first move draws all of
+//                          moves, the side's bound as good   the side's leaves and cuts off:
+//                          as a good leaf of its own         they are only counted, the bound
+//                                                            stays
+//
+// The last three live in leaf_counting.inc. Where a piece list is shorter than the pieces on the
+// board (never in a game), they count only listed pieces' moves, or leave the node to be visited.
 #include "ai/search_position.h"
 #include "ai/values.h"
 #include "engine/game.h"
@@ -10,6 +41,7 @@
 #include "engine/random_numbers.h"
 
 #include <algorithm>
+#include <optional>
 #include <type_traits>
 
 namespace {
@@ -31,6 +63,22 @@ inline unsigned openSlotsInOrder(const SlotSets& open, int from) {
                                  (open.slot[0] >> from & 1) << 2 | (open.slot[1] >> from & 1) << 3);
 }
 
+// The first slot of openSlotsInOrder's bits (not 0).
+inline int firstSlotInOrder(unsigned slots) {
+    return __builtin_ctz(slots) ^ 2;
+}
+
+struct PieceMove {
+    int from; // the piece's bit index
+    int slot;
+};
+
+// The move a node tries first: its first piece in bit order, in its first slot in slotOrder.
+inline PieceMove firstMove(const SlotSets& open) {
+    const int from = lowestCellIndex(open.any());
+    return {from, firstSlotInOrder(openSlotsInOrder(open, from))};
+}
+
 // Calls visit(from, slot) for each open move, in the order of the node's piece list (bit order)
 // and then of slotOrder, until visit answers true.
 template <typename Visit>
@@ -38,7 +86,7 @@ void forEachMove(const SlotSets& open, Visit visit) {
     for (CellSet pieces = open.any(); pieces != 0; pieces &= pieces - 1) {
         const int from = lowestCellIndex(pieces);
         for (unsigned slots = openSlotsInOrder(open, from); slots != 0; slots &= slots - 1) {
-            if (visit(from, __builtin_ctz(slots) ^ 2)) {
+            if (visit(from, firstSlotInOrder(slots))) {
                 return;
             }
         }
@@ -107,49 +155,6 @@ bool mayCrown(const SearchPosition& position, const NodeMoves& moves) {
             rowBeforeCrowning(Side)) != 0;
 }
 
-// What the other side can do after a plain move of the side at a node. Its pieces stay where they
-// are, so its movers, the squares they would step onto and their count before the move serve every
-// move; a move only empties the square it leaves and fills the one it takes.
-template <int Side>
-struct Replies {
-    CellSet targets[4]; // the squares its movers would step onto in each slot, empty or not
-    CellSet crownings;  // the squares of its far row its men would step onto
-
-    Replies(CellSet movers, CellSet kings) {
-        using namespace move_sets_detail;
-        const MoversByDirection by = moversByDirection(Side, movers, kings);
-        targets[0] = cellsFacing<3, 1>(by.up); // slot 3 looks the opposite way of slot 0
-        targets[1] = cellsFacing<2, 1>(by.up);
-        targets[2] = cellsFacing<1, 1>(by.down);
-        targets[3] = cellsFacing<0, 1>(by.down);
-        const CellSet men = movers & ~kings;
-        crownings = (Side == Red ? cellsFacing<3, 1>(men) | cellsFacing<2, 1>(men)
-                                 : cellsFacing<1, 1>(men) | cellsFacing<0, 1>(men)) &
-                    farRow(Side);
-    }
-
-    // Its plain moves onto the empty squares.
-    int steps(CellSet empty) const {
-        return moveCount(
-            {{targets[0] & empty, targets[1] & empty, targets[2] & empty, targets[3] & empty}});
-    }
-
-    // How many of its movers would step onto the square.
-    int into(int cell) const {
-        return static_cast<int>((targets[0] >> cell & 1) + (targets[1] >> cell & 1) +
-                                (targets[2] >> cell & 1) + (targets[3] >> cell & 1));
-    }
-
-    // Whether it has a capture over `enemies` into `empty`: a target holding an enemy with an
-    // empty square behind it in the same slot.
-    bool canCapture(CellSet enemies, CellSet empty) const {
-        return ((targets[0] & enemies & cellsFacing<0, 1>(empty)) |
-                (targets[1] & enemies & cellsFacing<1, 1>(empty)) |
-                (targets[2] & enemies & cellsFacing<2, 1>(empty)) |
-                (targets[3] & enemies & cellsFacing<3, 1>(empty))) != 0;
-    }
-};
-
 // What the root keeps: its best move (its piece's bit index and slot) and whether it captures.
 struct RootChoice {
     int from = 0;
@@ -171,16 +176,19 @@ public:
               RootChoice* choice = nullptr);
 
 private:
+    // The shortcuts of leaf_counting.inc.
     template <int Side, typename CountLeaves>
-    int valueOfEqualLeaves(int balance, int surely, CountLeaves countLeaves, Bounds<Side> bounds);
+    int valueOfEqualLeaves(int balance, int leavesAtLeast, CountLeaves countLeaves,
+                           Bounds<Side> bounds);
     template <int Side>
     int valueThreeAboveLeaves(const SearchPosition& position, const SlotSets& open,
                               Bounds<Side> bounds);
     template <int Side>
-    int leavesOfFirstReply(const SearchPosition& next) const;
+    std::optional<int> leavesAfterFirstReply(const SearchPosition& next) const;
     template <int Side>
     int valueOfRepliesToSteps(const SearchPosition& position, const SlotSets& open,
                               Bounds<Side> bounds);
+
     // The three below are forced inline: called from a node's loop, they would otherwise pass the
     // position and bounds through memory at every move (about a fifth of the search's time).
     template <int Side>
@@ -276,158 +284,6 @@ int TreeSearch::value(const SearchPosition& position, int depth, int alpha, int 
     return bounds.own();
 }
 
-// Just above the leaves, plain moves that crown nobody all leave the material as it is, so each
-// leaf is worth one of two values, told apart by its jitter alone. Whether and where a cut-off
-// comes then depends only on the jitters to come: they are read ahead from the generator, at most
-// 32 at a time, and drawn in one go. The outcome is chosen without branches, which the random
-// jitters would make unpredictable.
-// The number of leaves matters only when they are drawn to the end. When the first leaf cuts off,
-// or the first good one does and comes before `surely` (a number of leaves there surely are), as
-// many are drawn whatever the number, so `countLeaves` is asked only otherwise.
-template <int Side, typename CountLeaves>
-int TreeSearch::valueOfEqualLeaves(int balance, int surely, CountLeaves countLeaves,
-                                   Bounds<Side> bounds) {
-    const int goodJitter = goodJitterFor(Side);
-    const int good = balance + jitterSign * goodJitter;
-    const int poor = balance + jitterSign * (1 - goodJitter);
-    const bool poorCutsOff = bounds.cutsOffAt(poor); // then the first leaf cuts off
-    const bool goodCutsOff = bounds.cutsOffAt(good);
-    if (poorCutsOff && surely > 0) { // the first leaf cuts off
-        return balance + jitterSign * drawParity();
-    }
-    if (goodCutsOff) {
-        const std::uint32_t jitters = upcomingParities(32);
-        const std::uint32_t goodLeaves = goodJitter == 1 ? jitters : ~jitters;
-        const int firstGood = goodLeaves == 0 ? 32 : __builtin_ctz(goodLeaves); // 32: none seen
-        if (firstGood < std::min(surely, 32)) {
-            skipRandom(firstGood + 1);
-            return good;
-        }
-    }
-    const int leafCount = countLeaves();
-    if (leafCount == 0) {
-        return lossValue(Side); // no move at all
-    }
-    bool anyGood = false;
-    for (int left = leafCount;;) {
-        const int ahead = std::min(left, 32);
-        const std::uint32_t jitters = upcomingParities(ahead);
-        const std::uint32_t goodLeaves = (goodJitter == 1 ? jitters : ~jitters) &
-                                         static_cast<std::uint32_t>((1ULL << ahead) - 1);
-        const bool cut = poorCutsOff || (goodCutsOff && goodLeaves != 0);
-        const int firstGood = __builtin_ctz(goodLeaves | 0x80000000U);
-        const int drawn = poorCutsOff ? 1 : cut ? firstGood + 1 : ahead;
-        skipRandom(drawn);
-        anyGood = anyGood || goodLeaves != 0;
-        left -= ahead;
-        if (cut || left == 0) {
-            const int firstLeaf = balance + jitterSign * static_cast<int>(jitters & 1);
-            return poorCutsOff ? firstLeaf : anyGood ? good : poor;
-        }
-    }
-}
-
-// Two above the leaves, the replies to each plain move are mostly leaves of equal material, and
-// then only their number counts: the replies before the move, plus those onto the square it
-// leaves, minus those onto the square it takes. The reply node is visited only when it captures
-// or may crown.
-template <int Side>
-int TreeSearch::valueOfRepliesToSteps(const SearchPosition& position, const SlotSets& open,
-                                      Bounds<Side> bounds) {
-    constexpr int Other = 1 - Side;
-    const CellSet pieces = position.pieces(Other);
-    const CellSet movers = countMayLimit[Other] ? firstCells(pieces, listed[Other]) : pieces;
-    const Replies<Other> replies(movers, movers & position.kings[Other]);
-    const int steps = replies.steps(position.empty); // before the move
-    const int goodJitter = goodJitterFor(Other);
-    forEachMoveBySlot(open, [&](int from, auto slotTag) {
-        constexpr int slot = decltype(slotTag)::value;
-        const int to = cellIndexTowards(from, slot, 1);
-        const CellSet moved = CellSet{1} << from | CellSet{1} << to;
-        const CellSet empty = position.empty ^ moved;
-        const int balance = position.balance + stepCrowningGain(position, Side, from, slot);
-        const bool captures = replies.canCapture(position.pieces(Side) ^ moved, empty);
-        // Captures gain the replies at least two points, more than a jitter can take away. So when
-        // a good leaf of theirs cuts off, the first leaf after captures does, and it is the only
-        // one drawn: the move leaves the bounds as they are. (With a shorter piece list, a
-        // capturing piece may leave the list and its chain end in a loss.)
-        if (captures && !countMayLimit[Other] &&
-            Bounds<Other>(bounds.alpha, bounds.beta).cutsOffAt(balance + jitterSign * goodJitter)) {
-            skipRandom(1);
-            return false;
-        }
-        int moveValue;
-        if (captures || (replies.crownings & empty) != 0) {
-            moveValue =
-                valueAfterMove<Side>(position, 2, bounds.alpha, bounds.beta, from, slot, false);
-        } else {
-            // A move takes away at most the four replies onto the square it takes.
-            moveValue = valueOfEqualLeaves(
-                balance, steps - 4, [&] { return steps + replies.into(from) - replies.into(to); },
-                Bounds<Other>(bounds.alpha, bounds.beta));
-        }
-        bounds.take(moveValue);
-        return bounds.cutOff();
-    });
-    return bounds.own();
-}
-
-// Three above the leaves, once the side's bound is as good as a good leaf of its own, most plain
-// moves end after the reply's first move. When the reply has no capture, and its first move leaves
-// the side neither a capture nor a crowning, the side's answers are leaves of equal material. All
-// of them are drawn, since the reply has no bound of its own yet, and whatever they come to is no
-// better for the side than its bound: the reply cuts off there, and the side's bound stays as it
-// is. So only their number counts, and the reply's node is not built. Any other move is visited.
-template <int Side>
-int TreeSearch::valueThreeAboveLeaves(const SearchPosition& position, const SlotSets& open,
-                                      Bounds<Side> bounds) {
-    constexpr int Other = 1 - Side;
-    const int goodJitter = goodJitterFor(Side);
-    // With a shorter piece list, the moves counted would not all be the listed pieces' moves.
-    const bool listsAll = !countMayLimit[Blue] && !countMayLimit[Red];
-    forEachMove(open, [&](int from, int slot) {
-        const SearchPosition next = positionAfterMove(position, Side, from, slot, 1);
-        // A first reply that crowns only makes the leaves worse for the side.
-        if (listsAll && bounds.holds(next.balance + jitterSign * goodJitter)) {
-            const int drawn = leavesOfFirstReply<Side>(next);
-            if (drawn > 0) {
-                skipRandom(drawn);
-                return false;
-            }
-        }
-        bounds.take(value<Other>(next, 2, bounds.alpha, bounds.beta));
-        return bounds.cutOff();
-    });
-    return bounds.own();
-}
-
-// For valueThreeAboveLeaves: the number of the side's answers to the reply's first move, in the
-// position after the side's step, or 0 when the move must be visited.
-template <int Side>
-int TreeSearch::leavesOfFirstReply(const SearchPosition& next) const {
-    constexpr int Other = 1 - Side;
-    const CellSet replying = next.pieces(Other);
-    if (jumpSets(Other, replying, next.kings[Other], next.pieces(Side), next.empty).any() != 0) {
-        return 0;
-    }
-    const SlotSets steps = stepSets(Other, replying, next.kings[Other], next.empty);
-    const CellSet movers = steps.any();
-    if (movers == 0) {
-        return 0;
-    }
-    const int replyFrom = lowestCellIndex(movers);
-    const int replySlot = __builtin_ctz(openSlotsInOrder(steps, replyFrom)) ^ 2;
-    const CellSet moved =
-        CellSet{1} << replyFrom | CellSet{1} << cellIndexTowards(replyFrom, replySlot, 1);
-    const CellSet empty = next.empty ^ moved;
-    const CellSet own = next.pieces(Side);
-    const Replies<Side> answers(own, next.kings[Side]);
-    if (answers.canCapture(replying ^ moved, empty) || (answers.crownings & empty) != 0) {
-        return 0;
-    }
-    return answers.steps(empty); // 0 when the side has no move: a loss, visited
-}
-
 // After a capture from whose landing square the same side can capture again, that side moves
 // again at the same depth, also when the jump crowned the man.
 template <int Side>
@@ -442,6 +298,9 @@ template <int Side>
     return again ? value<Side>(next, depth, alpha, beta)
                  : value<1 - Side>(next, depth - 1, alpha, beta);
 }
+
+// The nodes near the leaves whose leaves are counted instead of visited.
+#include "ai/leaf_counting.inc"
 
 } // namespace
 
