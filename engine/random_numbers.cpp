@@ -8,7 +8,17 @@ namespace {
 
 constexpr int Degree = 31;
 constexpr int Separation = 3;
-constexpr int FirstBitWords = 16; // made one by one at the seed, before the others can follow
+
+// Modulo 4, squaring the rule s[i] = s[i - 31] + s[i - 3] four times leaves
+// s[i] = s[i - 96] + 2 s[i - 544] + s[i - 992] (each cross term has a factor 2 that meets another
+// and vanishes): the lags of the two bits, each a whole number of words and a half.
+constexpr int NearLag = 32 * Separation;              // 96
+constexpr int MiddleLag = 16 * (Degree + Separation); // 544, counted twice
+constexpr int FarLag = 32 * Degree;                   // 992
+static_assert(NearLag % 64 == 32 && MiddleLag % 64 == 32 && FarLag % 64 == 32);
+
+// The words of the two bits made one by one at the seed, before the lags reach back to them.
+constexpr int FirstBitWords = FarLag / 64 + 1;
 
 // The C library's start: 31 words from the Park-Miller generator (16807 times the last word
 // modulo 2^31 - 1, by Schrage's method to stay within 32 bits), the first three repeated, then the
@@ -164,24 +174,25 @@ void AdditiveFeedback::passDrawn() {
     end = History;
 }
 
-// Modulo 4, squaring the rule four times leaves s[i] = s[i - 96] + 2 s[i - 544] + s[i - 992]
-// (each cross term has a factor 2 that meets another and vanishes). Every term is at least a word
-// back, and each starts half a word into its word, so 64 sums come from a few whole-word steps.
+// Each lag starts half a word into a word, so 64 sums come from a few whole-word steps: the upper
+// half of one word and the lower half of the next.
 void AdditiveFeedback::makeBitWords() {
-    const auto back = [this](const std::uint64_t* bits, int wordsBack) {
+    const auto lagging = [this](const std::uint64_t* bits, int lag) {
+        const int wordsBack = lag / 64;
         const std::uint64_t older = bits[(wordsMade - wordsBack - 1) % PlaneWords];
         const std::uint64_t newer = bits[(wordsMade - wordsBack) % PlaneWords];
         return older >> 32 | newer << 32;
     };
-    // Made 16 at a time, so that upcomingParities rarely waits for a word; the ring keeps the 16
-    // before them as well.
-    const std::uint64_t last = drawn / 64 + 16;
+    // Made WordsAhead at a time, so that upcomingParities rarely waits for a word. The ring keeps
+    // the words the far lag reaches back to, and the two words upcomingParities reads.
+    static_assert(FirstBitWords <= PlaneWords && WordsAhead + 2 <= PlaneWords);
+    const std::uint64_t last = drawn / 64 + WordsAhead;
     while (wordsMade <= last) {
-        const std::uint64_t nearLow = back(lowBits, 1); // 96 back
-        const std::uint64_t nearHigh = back(highBits, 1);
-        const std::uint64_t middleLow = back(lowBits, 8); // 544 back, counted twice
-        const std::uint64_t farLow = back(lowBits, 15);   // 992 back
-        const std::uint64_t farHigh = back(highBits, 15);
+        const std::uint64_t nearLow = lagging(lowBits, NearLag);
+        const std::uint64_t nearHigh = lagging(highBits, NearLag);
+        const std::uint64_t middleLow = lagging(lowBits, MiddleLag);
+        const std::uint64_t farLow = lagging(lowBits, FarLag);
+        const std::uint64_t farHigh = lagging(highBits, FarLag);
         lowBits[wordsMade % PlaneWords] = nearLow ^ farLow;
         highBits[wordsMade % PlaneWords] = nearHigh ^ farHigh ^ (nearLow & farLow) ^ middleLow;
         ++wordsMade;

@@ -21,22 +21,31 @@ constexpr int Capacity = History + 8 * Batch; // the history moves back every 8 
 // lowest two bits of a sum depend on nothing above them, so they are kept apart as well, 64 sums
 // to a word, for as far ahead as the search looks. The whole sums follow only when a number is
 // drawn in full, and then leap over the numbers drawn by their parity alone.
-constexpr int PlaneWords = 32; // a ring: the next 16 words and the 16 they are made from
+constexpr int WordsAhead = 16;             // bit words made past the one holding the next number
+constexpr int PlaneWords = 2 * WordsAhead; // a ring: those words and the ones they are made from
 
+// The cursors. Numbers are counted from the seed, the first being number 0.
+// - `drawn` numbers have been drawn: in full, by their parity, or skipped unseen.
+// - The sums have passed the first `passed` of them, passed <= drawn. sums[next] is the sum of
+//   number `passed` when next < end; the last History sums before `end` make the next batch.
+// - The bit words made last, up to PlaneWords of them, are word w in slot w % PlaneWords, word w
+//   holding the numbers 64 w to 64 w + 63.
+// A full draw first brings `passed` up to `drawn`; a look at parities first makes the words that
+// hold them.
 struct AdditiveFeedback {
-    std::uint32_t sums[Capacity]; // in order; those from `next` on are not drawn yet
-    int next;                     // the next number to draw in full, once the sums have caught up
-    int end;                      // one past the last sum made
+    std::uint32_t sums[Capacity];
+    int next;
+    int end; // one past the last sum made
 
-    std::uint64_t lowBits[PlaneWords];  // bit 0 of each sum, word w mod PlaneWords for word w
+    std::uint64_t lowBits[PlaneWords];  // bit 0 of each sum
     std::uint64_t highBits[PlaneWords]; // bit 1 of each sum: the lowest bit of its number
-    std::uint64_t drawn;                // numbers drawn since the seed
-    std::uint64_t passed;               // of those, the ones the sums have passed
-    std::uint64_t wordsMade;            // words of the two bits made since the seed
+    std::uint64_t drawn;
+    std::uint64_t passed;
+    std::uint64_t wordsMade; // words of the two bits made since the seed
 
     void makeBatch();    // only while fewer than 32 are ready
     void passDrawn();    // the sums catch up with the numbers drawn
-    void makeBitWords(); // the 16 words after the one holding the next number
+    void makeBitWords(); // up to WordsAhead words after the one holding the next number
 };
 
 // The sequence's one state, as the C library's rand has one; unseeded it starts as seed 1 does.
