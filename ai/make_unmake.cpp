@@ -1,5 +1,6 @@
-// Making and taking back moves inside the search. Nothing here checks legality or touches the
-// counts, the turn or the crowned flag of the real game.
+// Making and taking back moves on the board, square by square. The search does not use them: it
+// searches a copy of the position as sets (search_position.h). Nothing here checks legality or
+// touches the counts, the turn or the crowned flag of the real game.
 #include "engine/game.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "engine/move_sets.h"
 #include "engine/types.h"
 
-// What one made move needs to be taken back inside the search.
+// What one move made by applyStep or applyJump needs to be taken back by undoMove.
 struct UndoRecord {
     int fromX;
     int fromY;
@@ -85,7 +85,8 @@ public:
     void chooseComputerMove(Move& out);
     void randomMove(int side, Move& out);
 
-    // Leaves scored by evaluate since construction: the work a search did, for the bench.
+    // Leaves scored since construction, by evaluate or by search: the work a search did, for the
+    // bench.
     long long evaluatedLeaves() const { return leafCount; }
 
 private:
