@@ -35,9 +35,8 @@ yorunami_gzip(${CMAKE_CURRENT_SOURCE_DIR}/yorunami.6 ${CMAKE_CURRENT_BINARY_DIR}
 
 install(TARGETS yorunami RUNTIME DESTINATION games)
 install(FILES yorunami.desktop DESTINATION share/applications)
-foreach(size 16 32 48 64 128)
-  install(FILES ${PROJECT_SOURCE_DIR}/ui/pictures/yorunami-${size}.png
-    DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME yorunami.png)
+foreach(png IN ZIP_LISTS YORUNAMI_PNG_SIZES YORUNAMI_PNG_FILES)
+  install(FILES ${png_1} DESTINATION share/icons/hicolor/${png_0}x${png_0}/apps RENAME yorunami.png)
 endforeach()
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/yorunami.6.gz DESTINATION share/man/man6)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz

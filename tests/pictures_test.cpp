@@ -1,5 +1,6 @@
 // The committed pictures are those described: white squares with a black top row and left
 // column, one disc shape, a crown for kings, and the two result pictures' lettering.
+#include "engine/types.h"
 #include "tests/support/pixel_canvas.h"
 
 #include <algorithm>
@@ -9,23 +10,24 @@
 namespace {
 
 struct SquarePicture {
-    const char* file;
     bool hasDisc;
     Rgb disc;
     bool hasCrown;
     Rgb crown;
 };
 
-const SquarePicture squarePictures[] = {
-    {"101-blue-man.bmp", true, blue, false, {}},
-    {"102-red-man.bmp", true, red, false, {}},
-    {"103-red-man-selected.bmp", true, cyan, false, {}},
-    {"104-blue-man-selected.bmp", true, yellow, false, {}},
-    {"105-empty.bmp", false, {}, false, {}},
-    {"106-red-king.bmp", true, red, true, darkRed},
-    {"108-blue-king-selected.bmp", true, yellow, true, blue},
-    {"109-blue-king.bmp", true, blue, true, darkBlue},
-    {"110-red-king-selected.bmp", true, cyan, true, red},
+// What each square code's picture shows, stated again here on purpose: the generator's own
+// description is what this checks.
+const SquarePicture squarePictures[SquarePictureCount] = {
+    {true, red, false, {}},       // RedMan
+    {true, blue, false, {}},      // BlueMan
+    {true, cyan, false, {}},      // RedManSelected
+    {true, yellow, false, {}},    // BlueManSelected
+    {true, red, true, darkRed},   // RedKing
+    {true, blue, true, darkBlue}, // BlueKing
+    {true, cyan, true, red},      // RedKingSelected
+    {true, yellow, true, blue},   // BlueKingSelected
+    {false, {}, false, {}},       // Empty
 };
 
 struct Span {
@@ -42,23 +44,25 @@ struct Span {
 };
 
 TEST(SquarePictures, HaveOneDiscShapeACrownForKingsAndBlackOnlyAlongTwoEdges) {
-    const BitmapPicture empty = readBitmap(pictureFile("105-empty.bmp"));
-    const BitmapPicture reference = readBitmap(pictureFile("102-red-man.bmp"));
-    for (const SquarePicture& expected : squarePictures) {
-        const BitmapPicture picture = readBitmap(pictureFile(expected.file));
-        ASSERT_EQ(picture.width, 32) << expected.file;
-        ASSERT_EQ(picture.height, 32) << expected.file;
+    const BitmapPicture empty = readBitmap(pictureFile(squarePictureFiles[Empty].file));
+    const BitmapPicture reference = readBitmap(pictureFile(squarePictureFiles[RedMan].file));
+    for (int code = 0; code < SquarePictureCount; ++code) {
+        const SquarePicture& expected = squarePictures[code];
+        const char* const file = squarePictureFiles[code].file;
+        const BitmapPicture picture = readBitmap(pictureFile(file));
+        ASSERT_EQ(picture.width, 32) << file;
+        ASSERT_EQ(picture.height, 32) << file;
         Span disc;
         Span crown;
         for (int y = 0; y < 32; ++y) {
             for (int x = 0; x < 32; ++x) {
                 const Rgb colour = picture.at(x, y);
                 const bool edge = x == 0 || y == 0;
-                EXPECT_EQ(colour == BlackRgb, edge) << expected.file << " " << x << "," << y;
+                EXPECT_EQ(colour == BlackRgb, edge) << file << " " << x << "," << y;
                 if (expected.hasCrown && colour == expected.crown) {
                     crown.add(x, y);
                 } else if (!edge && !(colour == WhiteRgb)) {
-                    EXPECT_TRUE(expected.hasDisc && colour == expected.disc) << expected.file;
+                    EXPECT_TRUE(expected.hasDisc && colour == expected.disc) << file;
                 }
                 if (!edge && !(colour == WhiteRgb)) {
                     disc.add(x, y);
@@ -73,16 +77,16 @@ TEST(SquarePictures, HaveOneDiscShapeACrownForKingsAndBlackOnlyAlongTwoEdges) {
             }
         }
         if (expected.hasDisc) {
-            EXPECT_EQ(disc.left, 3) << expected.file;
-            EXPECT_EQ(disc.right, 30) << expected.file;
-            EXPECT_EQ(disc.top, 3) << expected.file;
-            EXPECT_EQ(disc.bottom, 30) << expected.file;
+            EXPECT_EQ(disc.left, 3) << file;
+            EXPECT_EQ(disc.right, 30) << file;
+            EXPECT_EQ(disc.top, 3) << file;
+            EXPECT_EQ(disc.bottom, 30) << file;
         }
         if (expected.hasCrown) {
-            EXPECT_EQ(crown.left, 7) << expected.file;
-            EXPECT_EQ(crown.right, 26) << expected.file;
-            EXPECT_EQ(crown.top, 11) << expected.file;
-            EXPECT_EQ(crown.bottom, 22) << expected.file;
+            EXPECT_EQ(crown.left, 7) << file;
+            EXPECT_EQ(crown.right, 26) << file;
+            EXPECT_EQ(crown.top, 11) << file;
+            EXPECT_EQ(crown.bottom, 22) << file;
             // Three points on row 11, a solid band from row 15 down.
             EXPECT_EQ(picture.at(7, 11), expected.crown);
             EXPECT_EQ(picture.at(16, 11), expected.crown);
@@ -103,8 +107,8 @@ TEST(ResultPictures, ShowTheirWordInLargeLettersOnBlack) {
         Rgb letters;
         Span about;
     };
-    const Expected results[] = {{"107-win.bmp", blue, {47, 86, 226, 177}},
-                                {"111-lose.bmp", red, {42, 88, 221, 179}}};
+    const Expected results[] = {{winPictureFile.file, blue, {47, 86, 226, 177}},
+                                {losePictureFile.file, red, {42, 88, 221, 179}}};
     for (const Expected& expected : results) {
         const BitmapPicture picture = readBitmap(pictureFile(expected.file));
         ASSERT_EQ(picture.width, 264);

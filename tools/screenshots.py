@@ -15,8 +15,8 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 
 from native_game import NativeWindow  # noqa: E402
-from wine_game import (RED_MAN_SELECTED, RED_KING_SELECTED, GameWindow, is_blue,  # noqa: E402
-                       is_red, moves_for, play, start_board)
+from wine_game import (RED_MAN_SELECTED, RED_KING_SELECTED, WIN_PICTURE, GameWindow,  # noqa: E402
+                       is_blue, is_red, moves_for, play, start_board)
 
 MEN_4, VS_HUMAN, OK = 1017, 1005, 1
 
@@ -95,7 +95,7 @@ def windows_program(docs):
         choose_settings(window, [MEN_4])
         play_line(window, start_board(men=4), RED_WINS)
         window.press_square(5, 5)  # the press after the deciding move shows the result
-        window.wait_for(lambda s: window.shows_picture("107-win.bmp", s), "the win picture")
+        window.wait_for(lambda s: window.shows_picture(WIN_PICTURE, s), "the win picture")
         save(window, frame, os.path.join(docs, "windows-win.png"))
 
 

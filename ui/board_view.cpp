@@ -1,13 +1,6 @@
 #include "ui/board_view.h"
 
 #include "engine/game.h"
-#include "ui/resource.h"
-
-const int squarePictureIds[SquarePictureCount] = {
-    IDB_RED_MAN,           IDB_BLUE_MAN,           IDB_RED_MAN_SELECTED,
-    IDB_BLUE_MAN_SELECTED, IDB_RED_KING,           IDB_BLUE_KING,
-    IDB_RED_KING_SELECTED, IDB_BLUE_KING_SELECTED, IDB_EMPTY,
-};
 
 void drawGrid(DrawingSurface& surface) {
     constexpr int last = BoardPixels - 1;

@@ -3,6 +3,10 @@
 // goes to a DrawingSurface, so it runs the same on the window and on a picture in memory.
 #pragma once
 
+#include "ui/picture_files.h"
+
+#include <iterator>
+
 // The main window's title, UTF-8.
 constexpr const char* GameTitle = "ヨルナミ";
 
@@ -10,11 +14,9 @@ constexpr int CellPixels = 33;
 constexpr int PicturePixels = 32;
 constexpr int BoardPixels = 8 * CellPixels; // the client area, both ways
 
-// Each square code 0 to 8 has a 32x32 picture of its own.
+// Each square code 0 to 8 has a 32x32 picture of its own: squarePictureFiles[code].
 constexpr int SquarePictureCount = 9;
-
-// The resource id of the picture of each square code.
-extern const int squarePictureIds[SquarePictureCount];
+static_assert(std::size(squarePictureFiles) == SquarePictureCount);
 
 struct PixelPoint {
     int x;

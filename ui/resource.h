@@ -1,22 +1,7 @@
 // Resource and command identifiers, shared by the resource script and the code.
 #pragma once
 
-// Square pictures, 32x32, by the square code they show.
-#define IDB_BLUE_MAN 101
-#define IDB_RED_MAN 102
-#define IDB_RED_MAN_SELECTED 103
-#define IDB_BLUE_MAN_SELECTED 104
-#define IDB_EMPTY 105
-#define IDB_RED_KING 106
-#define IDB_BLUE_KING_SELECTED 108
-#define IDB_BLUE_KING 109
-#define IDB_RED_KING_SELECTED 110
-
-// Result pictures, 264x264.
-#define IDB_WIN 107
-#define IDB_LOSE 111
-
-#define IDI_YORUNAMI 105
+// The pictures' and the icon's ids are in ui/pictures.txt, with their files.
 #define IDR_MAIN_MENU 103
 #define IDD_SETTINGS 104
 

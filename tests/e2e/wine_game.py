@@ -27,24 +27,17 @@ RED_KING, BLUE_KING, RED_KING_SELECTED, BLUE_KING_SELECTED = 4, 5, 6, 7
 EMPTY = 8
 
 
-def listed_pictures(folder):
-    """The bitmap files by resource id, as ui/pictures.txt (beside the folder) lists them."""
-    files = {}
+def listed_bitmaps(folder):
+    """The bitmap files in the order ui/pictures.txt (beside the folder) lists them: the nine
+    square pictures in square-code order, then the win and the lose picture."""
     with open(os.path.join(folder, "..", "pictures.txt"), encoding="utf-8") as listing:
-        for line in listing:
-            fields = line.split()
-            if len(fields) == 3 and fields[0] == "bitmap":
-                files[int(fields[1])] = fields[2]
-    return files
+        return [fields[2] for fields in map(str.split, listing)
+                if len(fields) == 3 and fields[0] == "bitmap"]
 
 
-_FILES = listed_pictures(os.environ["YORUNAMI_PICTURES"])
-# Each square code's picture, by the picture id the game shows it with.
-PICTURE_FILES = {code: _FILES[ident] for code, ident in {
-    RED_MAN: 102, BLUE_MAN: 101, RED_MAN_SELECTED: 103, BLUE_MAN_SELECTED: 104, RED_KING: 106,
-    BLUE_KING: 109, RED_KING_SELECTED: 110, BLUE_KING_SELECTED: 108, EMPTY: 105}.items()}
-WIN_PICTURE = _FILES[107]
-LOSE_PICTURE = _FILES[111]
+_BITMAPS = listed_bitmaps(os.environ["YORUNAMI_PICTURES"])
+PICTURE_FILES = dict(enumerate(_BITMAPS[:EMPTY + 1]))  # each square code's picture
+WIN_PICTURE, LOSE_PICTURE = _BITMAPS[EMPTY + 1:]
 
 BLACK = (0, 0, 0)
 WHITE = (255, 255, 255)

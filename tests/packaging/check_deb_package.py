@@ -4,6 +4,7 @@ desktop entry, icons, manual page and copyright, the dependencies, and lintian's
 Usage: check_deb_package.py BUILD-DIRECTORY VERSION
 """
 
+import glob
 import os
 import struct
 import subprocess
@@ -58,13 +59,18 @@ class DebianPackage(unittest.TestCase):
             self.assertIn(line, lines)
 
     def test_the_icon_is_the_generators_at_each_theme_size(self):
-        for size in (16, 32, 48, 64, 128):
+        with open(os.path.join(SOURCE, "ui/pictures.txt"), encoding="utf-8") as listing:
+            sizes = [int(fields[1]) for fields in map(str.split, listing) if fields[:1] == ["png"]]
+        committed = {}
+        for name in glob.glob(os.path.join(SOURCE, "ui/pictures/*.png")):
+            with open(name, "rb") as file:
+                picture = file.read()
+            committed[struct.unpack(">II", picture[16:24])] = picture
+        self.assertTrue(sizes)
+        for size in sizes:
             path = os.path.join(self.root, f"usr/share/icons/hicolor/{size}x{size}/apps/yorunami.png")
             with open(path, "rb") as file:
-                icon = file.read()
-            self.assertEqual(struct.unpack(">II", icon[16:24]), (size, size))
-            with open(os.path.join(SOURCE, f"ui/pictures/yorunami-{size}.png"), "rb") as file:
-                self.assertEqual(icon, file.read())
+                self.assertEqual(file.read(), committed[(size, size)], size)
 
     def test_the_copyright_carries_the_licence_and_lintian_finds_no_error(self):
         with open(os.path.join(self.root, "usr/share/doc/yorunami/copyright"),

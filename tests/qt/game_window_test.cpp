@@ -80,8 +80,8 @@ protected:
         return differences(shown(), [&](int x, int y) { return canvas.at(x, y); });
     }
 
-    std::string differencesFromPicture(int pictureId) {
-        const BitmapPicture picture = readBitmap(pictureFileOf(pictureId));
+    std::string differencesFromPicture(const PictureFile& file) {
+        const BitmapPicture picture = readBitmap(pictureFile(file.file));
         return differences(shown(), [&](int x, int y) { return picture.at(x, y); });
     }
 
@@ -274,7 +274,7 @@ TEST_F(DesktopGame, AGameToItsEndShowsItsResultPictureUntilANewGame) {
     ASSERT_EQ(gameActive, 0) << "the game did not end in 400 turns";
     const bool redLost =
         game.getCount(Red) == 0 || (game.getCount(Blue) != 0 && game.getSideToMove() == Red);
-    const int result = redLost ? IDB_LOSE : IDB_WIN;
+    const PictureFile& result = redLost ? losePictureFile : winPictureFile;
     EXPECT_EQ(differencesFromPicture(result), "");
     press(5, 5);
     EXPECT_EQ(differencesFromPicture(result), "");

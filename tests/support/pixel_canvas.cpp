@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <stdexcept>
 
 namespace {
@@ -49,24 +48,10 @@ std::string pictureFile(const std::string& name) {
     return std::string(YORUNAMI_PICTURES) + "/" + name;
 }
 
-std::string pictureFileOf(int bitmapId) {
-    std::ifstream list(std::string(YORUNAMI_PICTURES) + "/../pictures.txt");
-    std::string line;
-    while (std::getline(list, line)) {
-        std::istringstream fields(line);
-        std::string kind;
-        int id = 0;
-        std::string file;
-        if (fields >> kind >> id >> file && kind == "bitmap" && id == bitmapId) {
-            return pictureFile(file);
-        }
-    }
-    throw std::runtime_error("ui/pictures.txt lists no bitmap " + std::to_string(bitmapId));
-}
-
 PixelCanvas::PixelCanvas() : pixels(static_cast<std::size_t>(BoardPixels * BoardPixels), WhiteRgb) {
     for (int code = 0; code < SquarePictureCount; ++code) {
-        squares[static_cast<std::size_t>(code)] = readBitmap(pictureFileOf(squarePictureIds[code]));
+        squares[static_cast<std::size_t>(code)] =
+            readBitmap(pictureFile(squarePictureFiles[code].file));
     }
 }
 

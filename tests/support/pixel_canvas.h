@@ -39,10 +39,8 @@ struct BitmapPicture {
 
 BitmapPicture readBitmap(const std::string& path);
 
-// The committed picture files, in ui/pictures: by name, and by resource id as ui/pictures.txt
-// lists them.
+// A committed picture file, in ui/pictures.
 std::string pictureFile(const std::string& name);
-std::string pictureFileOf(int bitmapId);
 
 class PixelCanvas : public DrawingSurface {
 public:

@@ -12,8 +12,10 @@ int main(int argc, char** argv) {
     }
     const std::string folder = std::string(argv[1]) + "/";
     bool ok = true;
-    for (const SquareLook& look : squareLooks) {
-        ok = writeBitmapFile(folder + look.file, squarePicture(look)) && ok;
+    for (int code = 0; code < SquarePictureCount; ++code) {
+        ok = writeBitmapFile(folder + squarePictureFiles[code].file,
+                             squarePicture(squareLooks[code])) &&
+             ok;
     }
     for (const ResultLook& look : resultLooks) {
         Raster picture(1, 1, 0);
@@ -24,14 +26,10 @@ int main(int argc, char** argv) {
         }
         ok = writeBitmapFile(folder + look.file, picture) && ok;
     }
-    ok = writeIconFile(folder + "105-yorunami.ico", {iconImage(32), iconImage(16)},
-                       IconTransparent) &&
+    ok = writeIconFile(folder + iconFile.file, {iconImage(32), iconImage(16)}, IconTransparent) &&
          ok;
-    // The same icon for the Linux desktop's icon theme.
-    for (const int size : {16, 32, 48, 64, 128}) {
-        ok = writePngFile(folder + "yorunami-" + std::to_string(size) + ".png", iconImage(size),
-                          IconTransparent) &&
-             ok;
+    for (const IconPngFile& png : iconPngFiles) {
+        ok = writePngFile(folder + png.file, iconImage(png.size), IconTransparent) && ok;
     }
     if (!ok) {
         std::cerr << "yorunami-make-pictures: cannot write into " << argv[1] << '\n';

@@ -9,21 +9,21 @@
 #include <cmath>
 #include <cstdlib>
 
-const std::vector<SquareLook> squareLooks = {
-    {"101-blue-man.bmp", Blue, -1},
-    {"102-red-man.bmp", Red, -1},
-    {"103-red-man-selected.bmp", Cyan, -1},
-    {"104-blue-man-selected.bmp", Yellow, -1},
-    {"105-empty.bmp", -1, -1},
-    {"106-red-king.bmp", Red, DarkRed},
-    {"108-blue-king-selected.bmp", Yellow, Blue},
-    {"109-blue-king.bmp", Blue, DarkBlue},
-    {"110-red-king-selected.bmp", Cyan, Red},
+const SquareLook squareLooks[SquarePictureCount] = {
+    {Red, -1},        // RedMan
+    {Blue, -1},       // BlueMan
+    {Cyan, -1},       // RedManSelected
+    {Yellow, -1},     // BlueManSelected
+    {Red, DarkRed},   // RedKing
+    {Blue, DarkBlue}, // BlueKing
+    {Cyan, Red},      // RedKingSelected
+    {Yellow, Blue},   // BlueKingSelected
+    {-1, -1},         // Empty
 };
 
 const std::vector<ResultLook> resultLooks = {
-    {"107-win.bmp", U"勝ち", Blue, 47, 86},
-    {"111-lose.bmp", U"負け", Red, 42, 88},
+    {winPictureFile.file, U"勝ち", Blue, 47, 86},
+    {losePictureFile.file, U"負け", Red, 42, 88},
 };
 
 namespace {

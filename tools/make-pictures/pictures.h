@@ -3,18 +3,18 @@
 #pragma once
 
 #include "raster.h"
+#include "ui/board_view.h"
 
 #include <string>
 #include <vector>
 
 struct SquareLook {
-    const char* file;
     int disc;  // palette index, or -1 for no disc
     int crown; // palette index, or -1 for no crown
 };
 
-// By picture id order: 101 to 106 and 108 to 110.
-extern const std::vector<SquareLook> squareLooks;
+// By the square code each picture shows, 0 to 8.
+extern const SquareLook squareLooks[SquarePictureCount];
 
 Raster squarePicture(const SquareLook& look);
 

@@ -1,6 +1,5 @@
 #include "ui/qt/board_widget.h"
 
-#include "ui/resource.h"
 #include "ui/turn_controller.h"
 #include "ui/window_layer.h"
 
@@ -54,7 +53,8 @@ BoardWidget::BoardWidget(QWidget* parent)
     setFixedSize(BoardPixels, BoardPixels);
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (int code = 0; code < SquarePictureCount; ++code) {
-        squarePictures[static_cast<std::size_t>(code)] = embeddedPicture(squarePictureIds[code]);
+        squarePictures[static_cast<std::size_t>(code)] =
+            embeddedPicture(squarePictureFiles[code].id);
     }
     boardForController = this;
 }
@@ -124,12 +124,12 @@ void repaintSquare(int x, int y) {
 
 void drawWinPicture() {
     if (boardForController != nullptr) {
-        boardForController->showResultPicture(IDB_WIN);
+        boardForController->showResultPicture(winPictureFile.id);
     }
 }
 
 void drawLosePicture() {
     if (boardForController != nullptr) {
-        boardForController->showResultPicture(IDB_LOSE);
+        boardForController->showResultPicture(losePictureFile.id);
     }
 }

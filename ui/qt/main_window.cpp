@@ -4,7 +4,6 @@
 #include "ui/menu_commands.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/settings_dialog.h"
-#include "ui/resource.h"
 #include "ui/turn_controller.h"
 
 #include <QLayout>
@@ -32,7 +31,7 @@ MainWindow::MainWindow()
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       boardArea(new BoardWidget(this)) {
     setWindowTitle(QString::fromUtf8(GameTitle));
-    setWindowIcon(QIcon(QStringLiteral(":/icon/%1").arg(IDI_YORUNAMI)));
+    setWindowIcon(QIcon(QStringLiteral(":/icon/%1").arg(iconFile.id)));
     setCentralWidget(boardArea);
     addMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -9,7 +9,7 @@ bool registerMainClass() {
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = mainWindowProc;
     windowClass.hInstance = appInstance;
-    windowClass.hIcon = LoadIconA(appInstance, MAKEINTRESOURCEA(IDI_YORUNAMI));
+    windowClass.hIcon = LoadIconA(appInstance, MAKEINTRESOURCEA(iconFile.id));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);

@@ -69,7 +69,8 @@ LRESULT onCreate(HWND window) {
     centerWindow(window);
     setUnicodeTitle(window);
     for (int code = 0; code < SquarePictureCount; ++code) {
-        squarePictures[code] = LoadBitmapA(appInstance, MAKEINTRESOURCEA(squarePictureIds[code]));
+        squarePictures[code] =
+            LoadBitmapA(appInstance, MAKEINTRESOURCEA(squarePictureFiles[code].id));
     }
     for (int code = 0; code < SquarePictureCount; ++code) {
         const HDC windowSurface = GetDC(window);
@@ -177,9 +178,9 @@ void repaintSquare(int x, int y) {
 }
 
 void drawWinPicture() {
-    drawResultPicture(IDB_WIN);
+    drawResultPicture(winPictureFile.id);
 }
 
 void drawLosePicture() {
-    drawResultPicture(IDB_LOSE);
+    drawResultPicture(losePictureFile.id);
 }
