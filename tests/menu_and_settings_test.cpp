@@ -4,16 +4,10 @@
 #include "ui/menu_commands.h"
 #include "ui/resource.h"
 #include "ui/settings_form.h"
-#include "ui/settings_layout.h"
 #include "ui/turn_controller.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <map>
-#include <regex>
 #include <set>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -31,103 +25,6 @@ public:
     void check(int id) override { checked.insert(id); }
     bool isChecked(int id) const override { return checked.count(id) != 0; }
 };
-
-std::vector<std::string> linesOf(const std::string& file) {
-    std::ifstream in(std::string(YORUNAMI_PICTURES) + "/../" + file);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    EXPECT_FALSE(lines.empty()) << file;
-    return lines;
-}
-
-// The number a name of the resource script stands for: resource.h's, or the platform's own.
-int resourceNumber(const std::string& name) {
-    static std::map<std::string, int> numbers = [] {
-        std::map<std::string, int> defined{{"IDOK", 1}, {"IDCANCEL", 2}, {"-1", NoControlId}};
-        const std::regex define(R"(#define (\w+) (\d+))");
-        std::smatch found;
-        for (const std::string& line : linesOf("resource.h")) {
-            if (std::regex_search(line, found, define)) {
-                defined[found[1]] = std::stoi(found[2]);
-            }
-        }
-        return defined;
-    }();
-    EXPECT_EQ(numbers.count(name), 1u) << name;
-    return numbers[name];
-}
-
-ControlKind kindOfStyle(const std::string& style) {
-    const std::pair<const char*, ControlKind> kinds[] = {
-        {"BS_AUTOCHECKBOX", ControlKind::CheckBox},
-        {"BS_AUTORADIOBUTTON", ControlKind::RadioButton},
-        {"BS_DEFPUSHBUTTON", ControlKind::DefaultButton},
-        {"BS_PUSHBUTTON", ControlKind::Button},
-        {"BS_GROUPBOX", ControlKind::GroupBox}};
-    for (const auto& [name, kind] : kinds) {
-        if (style.find(name) != std::string::npos) {
-            return kind;
-        }
-    }
-    ADD_FAILURE() << "no button kind in " << style;
-    return ControlKind::Button;
-}
-
-// Other front ends build their menu and dialog from the neutral descriptions: they must say what
-// the Windows resource script says, entry for entry and control for control.
-TEST(WindowsResources, StateTheMenuAndTheDialogAsTheNeutralDescriptionsDo) {
-    const std::vector<std::string> script = linesOf("win32/yorunami.rc");
-    std::smatch found;
-    std::string popup;
-    std::size_t entry = 0;
-    std::size_t control = 0;
-    for (const std::string& line : script) {
-        if (std::regex_search(line, found, std::regex(R"re(POPUP "([^"]+)")re"))) {
-            popup = found[1];
-        } else if (std::regex_search(line, found, std::regex(R"re(MENUITEM "([^"]+)", (\w+))re"))) {
-            ASSERT_LT(entry, MenuEntryCount);
-            const MenuEntry& expected = menuEntries[entry++];
-            EXPECT_EQ(popup, expected.menuTitle);
-            EXPECT_EQ(found[1], expected.itemText);
-            EXPECT_EQ(resourceNumber(found[2]), expected.commandId);
-        } else if (std::regex_search(
-                       line, found,
-                       std::regex(R"re(IDD_SETTINGS DIALOG (\d+), (\d+), (\d+), (\d+))re"))) {
-            EXPECT_EQ(std::stoi(found[1]), SettingsPlace.x);
-            EXPECT_EQ(std::stoi(found[2]), SettingsPlace.y);
-            EXPECT_EQ(std::stoi(found[3]), SettingsPlace.width);
-            EXPECT_EQ(std::stoi(found[4]), SettingsPlace.height);
-        } else if (std::regex_search(line, found, std::regex(R"re(^CAPTION "(.*)")re"))) {
-            EXPECT_EQ(found[1], SettingsCaption);
-        } else if (std::regex_search(line, found, std::regex(R"re(^FONT (\d+), "(.*)")re"))) {
-            EXPECT_EQ(std::stoi(found[1]), SettingsFontPoints);
-            EXPECT_EQ(found[2], SettingsFontFace);
-        } else if (
-            std::regex_search(
-                line, found,
-                std::regex(
-                    R"re(CONTROL "([^"]*)", ([\w-]+), "Button", ([\w| ]+), (\d+), (\d+), (\d+), (\d+))re"))) {
-            ASSERT_LT(control, SettingsControlCount);
-            const DialogControl& expected = settingsControls[control++];
-            const std::string style = found[3];
-            EXPECT_EQ(found[1], expected.text);
-            EXPECT_EQ(resourceNumber(found[2]), expected.id) << expected.text;
-            EXPECT_EQ(kindOfStyle(style), expected.kind) << expected.text;
-            EXPECT_EQ(style.find("WS_GROUP") != std::string::npos, expected.startsGroup);
-            EXPECT_EQ(style.find("WS_TABSTOP") != std::string::npos, expected.tabStop);
-            const DialogRect place{std::stoi(found[4]), std::stoi(found[5]), std::stoi(found[6]),
-                                   std::stoi(found[7])};
-            EXPECT_EQ(std::tie(place.x, place.y, place.width, place.height),
-                      std::tie(expected.place.x, expected.place.y, expected.place.width,
-                               expected.place.height))
-                << expected.text;
-        }
-    }
-    EXPECT_EQ(entry, MenuEntryCount);
-    EXPECT_EQ(control, SettingsControlCount);
-}
 
 class Settings : public testing::Test {
 protected:

@@ -2,7 +2,10 @@
 // them.
 #pragma once
 
+#include "ui/resource.h"
+
 #include <cstddef>
+#include <iterator>
 
 struct MenuEntry {
     const char* menuTitle; // UTF-8, the pop-up menu on the menu bar
@@ -10,10 +13,15 @@ struct MenuEntry {
     int commandId;
 };
 
-// The menu bar, pop-up menus in order and their items top to bottom, as the Windows resource
-// states it: ファイル with 始めから and 終了, then 設定 with 設定.
-constexpr std::size_t MenuEntryCount = 3;
-extern const MenuEntry menuEntries[MenuEntryCount];
+// The menu bar, pop-up menus in order and their items top to bottom: ファイル with 始めから and
+// 終了, then 設定 with 設定. Every front end builds its menu from this, the Windows resource
+// script too.
+inline constexpr MenuEntry menuEntries[] = {
+    {"ファイル", "始めから", IDM_NEW_GAME},
+    {"ファイル", "終了", IDM_QUIT},
+    {"設定", "設定", IDM_SETTINGS},
+};
+constexpr std::size_t MenuEntryCount = std::size(menuEntries);
 
 // What a command needs of the window it came from.
 class MenuActions {

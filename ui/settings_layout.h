@@ -1,6 +1,7 @@
 // The settings dialog as it is laid out: its caption, font, size and 23 controls in template
-// order, in dialog units. The Windows resource states the same; a front end without dialog
-// resources builds its dialog from this, placing each control by the dialog's font.
+// order, in dialog units. The build writes the Windows resource script's dialog from this; a front
+// end without dialog resources builds its dialog from it, placing each control by the dialog's
+// font.
 #pragma once
 
 #include <cstddef>
