@@ -7,7 +7,7 @@
 set -euo pipefail
 
 desktop=(g++ cmake ninja-build qt6-base-dev fonts-ipafont-gothic)
-windows=(cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 fonts-wine
+windows=(cmake ninja-build g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 fonts-wine
     fonts-ipafont-gothic locales)
 all=(
     "${desktop[@]}" "${windows[@]}"
