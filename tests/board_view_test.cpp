@@ -151,10 +151,13 @@ TEST(RepaintCells, AreTheThirtyThreePixelCellOfTheSquare) {
     EXPECT_EQ(cellOfSquare(0, 0).right, -33);
 }
 
-TEST(Centring, UsesSignedDivisionThatTruncates) {
-    EXPECT_EQ(centredPosition(1024, 270), 377);
-    EXPECT_EQ(centredPosition(768, 310), 229);
-    EXPECT_EQ(centredPosition(1024, 1029), -2);
+TEST(Centring, UsesSignedDivisionThatTruncatesFromTheScreensStart) {
+    EXPECT_EQ(centredPosition(0, 1024, 270), 377);
+    EXPECT_EQ(centredPosition(0, 768, 310), 229);
+    EXPECT_EQ(centredPosition(0, 1024, 1029), -2);
+    // A second screen, right of the first and lower.
+    EXPECT_EQ(centredPosition(1920, 1280, 270), 2425);
+    EXPECT_EQ(centredPosition(200, 1024, 310), 557);
 }
 
 } // namespace

@@ -33,8 +33,8 @@ void paintBoard(DrawingSurface& surface) {
     drawPieces(surface);
 }
 
-int centredPosition(int desktopExtent, int windowExtent) {
-    return (desktopExtent - windowExtent) / 2;
+int centredPosition(int screenStart, int screenExtent, int windowExtent) {
+    return screenStart + (screenExtent - windowExtent) / 2;
 }
 
 BoardSquare squareAtPixel(unsigned x, unsigned y) {

@@ -53,9 +53,10 @@ struct BoardSquare {
     int y;
 };
 
-// Where a window of the given extent is centred on a desktop of the given extent, in signed
-// division that truncates towards zero: a window 5 pixels wider than the desktop gets -2.
-int centredPosition(int desktopExtent, int windowExtent);
+// Where a window of the given extent starts when it is centred on a screen, along one axis: the
+// screen's start plus half the room left, in signed division that truncates towards zero. A window
+// 5 pixels wider than a screen at 0 starts at -2.
+int centredPosition(int screenStart, int screenExtent, int windowExtent);
 
 // The board square of a press at client pixel (x, y), each a 16-bit word taken as unsigned.
 BoardSquare squareAtPixel(unsigned x, unsigned y);

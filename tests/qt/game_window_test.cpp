@@ -1,6 +1,8 @@
 // The Linux desktop program's real widgets under the offscreen platform: pixels grabbed from the
 // board area against the neutral painting, presses, the menu, the dialog and a whole game.
+#include "ai/values.h"
 #include "engine/game.h"
+#include "engine/random_numbers.h"
 #include "tests/support/boards.h"
 #include "tests/support/pixel_canvas.h"
 #include "ui/qt/board_widget.h"
@@ -124,11 +126,20 @@ TEST_F(DesktopGame, OpensCentredAtAFixedSizeShowingTheStartPositionPixelForPixel
               QRect(0, window.menuBar()->height(), BoardPixels, BoardPixels));
     EXPECT_EQ(window.size(), QSize(BoardPixels, window.menuBar()->height() + BoardPixels));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
-    // Centred before it is shown, when no frame is known yet; the X test has no frame at all.
-    const QRect desktop = window.screen()->geometry();
-    EXPECT_EQ(window.pos(), QPoint((desktop.width() - window.width()) / 2,
-                                   (desktop.height() - window.height()) / 2));
     EXPECT_EQ(differencesFromBoard(), "");
+    // Centred on the screen it is on, also on the second screen, which does not start at the
+    // origin.
+    for (QScreen* screen : QGuiApplication::screens()) {
+        window.setScreen(screen);
+        window.centreOnScreen();
+        const QRect desktop = screen->geometry();
+        const QSize outer = window.frameGeometry().size();
+        EXPECT_EQ(window.frameGeometry().topLeft(),
+                  desktop.topLeft() + QPoint((desktop.width() - outer.width()) / 2,
+                                             (desktop.height() - outer.height()) / 2))
+            << screen->name().toStdString();
+    }
+    EXPECT_EQ(QGuiApplication::screens().size(), 2);
 }
 
 TEST_F(DesktopGame, ARedMoveTakesTwoPressesAndTheComputerRepliesOnTheNextPress) {
@@ -255,38 +266,50 @@ TEST_F(DesktopGame, OkStoresTheSettingsAndStartsANewGameCancelChangesNothing) {
     EXPECT_EQ(differencesFromBoard(), "");
 }
 
-// Four men a side against the random computer, red played by the random mover through presses.
-TEST_F(DesktopGame, AGameToItsEndShowsItsResultPictureUntilANewGame) {
-    game.setPieceSetting(4);
-    game.setStrength(0);
-    game.newGame();
-    for (int turn = 0; turn < 400 && gameActive == 1; ++turn) {
-        const bool redCanMove = game.sideHasCapture(Red) || !game.sideHasNoStep(Red);
-        if (game.getSideToMove() == Red && redCanMove) {
-            Move choice{};
-            game.chooseComputerMove(choice);
-            press(choice.fromX, choice.fromY);
-            press(choice.toX, choice.toY);
-        } else {
-            press(2, 2); // wakes the computer, or finds the game decided
+// Two games of four men a side played to their end through presses, red's moves chosen here:
+// red searching against the random computer wins, red at random against a searching computer
+// loses. Each result picture stays until a new game.
+TEST_F(DesktopGame, GamesToTheirEndShowTheWinAndTheLosePictureUntilANewGame) {
+    struct Match {
+        int blueStrength;
+        int redDepth; // 0: at random
+        const PictureFile& result;
+    };
+    const Match matches[] = {{0, 4, winPictureFile}, {4, 0, losePictureFile}};
+    for (const Match& match : matches) {
+        game.setPieceSetting(4);
+        game.setStrength(match.blueStrength);
+        menuItem("始めから")->trigger();
+        seedRandom(7); // a game that repeats
+        for (int turn = 0; turn < 400 && gameActive == 1; ++turn) {
+            const bool redCanMove = game.sideHasCapture(Red) || !game.sideHasNoStep(Red);
+            if (game.getSideToMove() == Red && redCanMove) {
+                Move choice{};
+                if (match.redDepth > 0) {
+                    game.search(Red, match.redDepth, BlueLost, RedLost, choice);
+                } else {
+                    game.randomMove(Red, choice);
+                }
+                press(choice.fromX, choice.fromY);
+                press(choice.toX, choice.toY);
+            } else {
+                press(2, 2); // wakes the computer, or finds the game decided
+            }
         }
-    }
-    ASSERT_EQ(gameActive, 0) << "the game did not end in 400 turns";
-    const bool redLost =
-        game.getCount(Red) == 0 || (game.getCount(Blue) != 0 && game.getSideToMove() == Red);
-    const PictureFile& result = redLost ? losePictureFile : winPictureFile;
-    EXPECT_EQ(differencesFromPicture(result), "");
-    press(5, 5);
-    EXPECT_EQ(differencesFromPicture(result), "");
+        ASSERT_EQ(gameActive, 0) << "the game did not end in 400 turns";
+        EXPECT_EQ(differencesFromPicture(match.result), "") << match.result.file;
+        press(5, 5);
+        EXPECT_EQ(differencesFromPicture(match.result), "") << match.result.file;
 
-    menuItem("始めから")->trigger();
-    EXPECT_EQ(differencesFromBoard(), "");
+        menuItem("始めから")->trigger();
+        EXPECT_EQ(differencesFromBoard(), "");
+    }
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" YORUNAMI_SCREENS);
     QApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

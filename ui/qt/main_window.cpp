@@ -73,6 +73,6 @@ void MainWindow::centreOnScreen() {
     adjustSize();
     const QRect desktop = screen()->geometry();
     const QSize outer = frameGeometry().size();
-    move(centredPosition(desktop.x() + desktop.width(), outer.width()),
-         centredPosition(desktop.y() + desktop.height(), outer.height()));
+    move(centredPosition(desktop.x(), desktop.width(), outer.width()),
+         centredPosition(desktop.y(), desktop.height(), outer.height()));
 }

@@ -159,8 +159,9 @@ int centerWindow(HWND window) {
     GetWindowRect(window, &own);
     const int width = own.right - own.left;
     const int height = own.bottom - own.top;
-    SetWindowPos(window, HWND_TOP, centredPosition(desktop.right, width),
-                 centredPosition(desktop.bottom, height), width, height, SWP_SHOWWINDOW);
+    // The desktop window starts at the origin, so its right and bottom edges are its size.
+    SetWindowPos(window, HWND_TOP, centredPosition(0, desktop.right, width),
+                 centredPosition(0, desktop.bottom, height), width, height, SWP_SHOWWINDOW);
     return 0;
 }
 
