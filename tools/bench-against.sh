@@ -4,6 +4,10 @@
 # ratio of their times. Usage: tools/bench-against.sh COMMIT [DEPTH]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [ $# -lt 1 ] || [ $# -gt 2 ]; then
+    echo "usage: tools/bench-against.sh COMMIT [DEPTH]" >&2
+    exit 2
+fi
 commit=$1 depth=${2:-11}
 
 scratch=$(mktemp -d)

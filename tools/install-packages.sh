@@ -6,7 +6,8 @@
 # Usage: tools/install-packages.sh [desktop|windows|all]   (as root, or with sudo available)
 set -euo pipefail
 
-desktop=(g++ cmake ninja-build qt6-base-dev fonts-ipafont-gothic)
+# qt6-wayland: the window on a desktop with Wayland only, without an X server
+desktop=(g++ cmake ninja-build qt6-base-dev qt6-wayland fonts-ipafont-gothic)
 windows=(cmake ninja-build g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 fonts-wine
     fonts-ipafont-gothic locales)
 all=(

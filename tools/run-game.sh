@@ -27,7 +27,7 @@ tools/install-packages.sh "$program"
 if [ "$program" = desktop ]; then
     echo "Building the Linux desktop program"
     cmake --preset desktop >/dev/null
-    cmake --build --preset desktop >/dev/null
+    cmake --build --preset desktop
     echo "Opening it: build/desktop/ui/yorunami"
     exec build/desktop/ui/yorunami
 fi
@@ -35,7 +35,7 @@ fi
 echo "Building the Windows program, 32-bit and 64-bit"
 for preset in win32 win64; do
     cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" --target yorunami >/dev/null
+    cmake --build --preset "$preset" --target yorunami
 done
 echo "The game for Windows: $PWD/build/win32/ui/yorunami.exe"
 

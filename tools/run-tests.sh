@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
-# Sets everything up on a fresh Debian 12 machine and runs every test: the unit, driver, random
-# walk and picture tests built with g++, with clang, and with AddressSanitizer and
-# UndefinedBehaviorSanitizer; a minute of the step fuzzer; the checks of the 32-bit and 64-bit
-# Windows programs; and the end-to-end tests of the 64-bit program under Wine. The search's whole
-# differential corpus runs apart: ctest --preset full (after the native build).
+# Sets everything up on a fresh Debian 12 machine (tools/install-packages.sh) and runs every test,
+# preset by preset:
+#   native        g++: the engine, search (a slice of the differential corpus), controller, random
+#                 walk, painting, menu, dialog and picture tests; the driver's tests; the desktop
+#                 program's widgets (offscreen) and its window on Xvfb; the Debian package's
+#                 contents; the format check; the benchmark's short run
+#   native-clang  the same built with clang
+#   sanitize      the same with AddressSanitizer and UndefinedBehaviorSanitizer
+#   fuzz          a minute of the step fuzzer
+#   win32         the 32-bit Windows program and its release zip, checked
+#   win64         the 64-bit Windows program, checked, and its end-to-end tests under Wine
+# The search's whole differential corpus runs apart: ctest --preset full (after the native build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -5,6 +5,12 @@
 # Usage: WINEPREFIX=... tools/wine-fonts.sh
 set -euo pipefail
 
+# Without a prefix Wine would change its default one, ~/.wine, which belongs to the user.
+if [ -z "${WINEPREFIX:-}" ]; then
+    echo "usage: WINEPREFIX=... tools/wine-fonts.sh (it changes only the prefix named there)" >&2
+    exit 2
+fi
+
 replacements=(
     "ＭＳ Ｐゴシック=IPAPGothic" "MS PGothic=IPAPGothic"
     "ＭＳ ゴシック=IPAGothic" "MS Gothic=IPAGothic"

@@ -1,5 +1,6 @@
 """The Linux desktop program on a real X display: its title and place, the first paint, a press,
-and 終了 by keyboard ending it with exit code 0; and what it answers without one."""
+and 終了 by keyboard ending it with exit code 0; and what it answers without a display or a
+platform plugin."""
 
 import os
 import subprocess
@@ -31,10 +32,14 @@ class NativeDesktopWindow(unittest.TestCase):
     def test_it_answers_help_and_version_and_refuses_anything_else(self):
         no_display = {key: value for key, value in os.environ.items()
                       if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-        for arguments, environment, code in (
-                (["--help"], no_display, 0), (["--version"], no_display, 0),
-                (["--bogus"], no_display, 2), (["-platform", "offscreen"], no_display, 2),
-                ([], no_display, 1), ([], dict(no_display, DISPLAY=":9999"), 1)):
+        # A platform plugin that is not installed is named as such, not as a missing display.
+        for arguments, environment, code, says in (
+                (["--help"], no_display, 0, ""), (["--version"], no_display, 0, ""),
+                (["--bogus"], no_display, 2, "--bogus"),
+                (["-platform", "offscreen"], no_display, 2, "-platform"),
+                ([], no_display, 1, "no display"),
+                ([], dict(no_display, DISPLAY=":9999"), 1, "no display"),
+                ([], dict(no_display, QT_QPA_PLATFORM="nowhere"), 1, 'plugin "nowhere"')):
             result = subprocess.run([os.environ["YORUNAMI_NATIVE"], *arguments], env=environment,
                                     capture_output=True, text=True, timeout=30)
             self.assertEqual(result.returncode, code, arguments)
@@ -44,6 +49,7 @@ class NativeDesktopWindow(unittest.TestCase):
             else:  # one line saying why, and no crash
                 self.assertEqual(result.stdout, "")
                 self.assertEqual(len(result.stderr.splitlines()), 1, result.stderr)
+                self.assertIn(says, result.stderr)
 
 
 if __name__ == "__main__":

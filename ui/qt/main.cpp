@@ -44,13 +44,28 @@ bool mayHaveDisplay() {
            std::getenv("WAYLAND_DISPLAY") != nullptr;
 }
 
-// Qt ends the process when it cannot reach the display: say why in one line instead of a crash.
-// In place only while the application starts; its other messages then are about the same.
-void startUpMessages(QtMsgType type, const QMessageLogContext&, const QString&) {
-    if (type == QtFatalMsg) {
-        std::fputs(NoDisplay, stderr);
-        std::_Exit(1);
+// Qt ends the process when no platform plugin starts: say why in one line instead of a crash.
+// Before it gives up it says which plugins it tried: one it could not find is not installed (the
+// Wayland one comes in its own package); one it found could not reach the display. In place only
+// while the application starts.
+void startUpMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    static QString missingPlugin; // the last plugin Qt could not find, while it starts
+    const QString notFound = QStringLiteral("Could not find the Qt platform plugin ");
+    if (message.startsWith(notFound)) {
+        missingPlugin = message.mid(notFound.size()).section(QLatin1Char(' '), 0, 0);
     }
+    if (type != QtFatalMsg) {
+        return;
+    }
+    if (missingPlugin.isEmpty()) {
+        std::fputs(NoDisplay, stderr);
+    } else {
+        std::fprintf(stderr,
+                     "yorunami: Qt cannot load its platform plugin %s for this desktop; on "
+                     "Wayland, install qt6-wayland\n",
+                     qPrintable(missingPlugin));
+    }
+    std::_Exit(1);
 }
 
 } // namespace
