@@ -15,10 +15,10 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 
 from native_game import NativeWindow  # noqa: E402
-from wine_game import (RED_MAN_SELECTED, RED_KING_SELECTED, WIN_PICTURE, GameWindow,  # noqa: E402
-                       is_blue, is_red, moves_for, play, start_board)
+from wine_game import (ID, RED_MAN_SELECTED, RED_KING_SELECTED, WIN_PICTURE,  # noqa: E402
+                       GameWindow, is_blue, is_red, moves_for, play, start_board)
 
-MEN_4, VS_HUMAN, OK = 1017, 1005, 1
+MEN_4, VS_HUMAN, OK = ID["IDC_MEN_4"], ID["IDC_VS_HUMAN"], ID["IDOK"]
 
 # Two people at one mouse, red first: six moves, then red captures and can capture again.
 CHAIN_OPENING = [((3, 7), (4, 6)), ((4, 4), (5, 5)), ((2, 8), (3, 7)), ((8, 4), (7, 5)),

@@ -5,10 +5,10 @@ back."""
 import random
 import unittest
 
-from wine_game import (LOSE_PICTURE, WIN_PICTURE, GameWindow, is_blue, is_red, jumps_of,
+from wine_game import (ID, LOSE_PICTURE, WIN_PICTURE, GameWindow, is_blue, is_red, jumps_of,
                        moves_for, play, start_board)
 
-MEN_4, STRENGTH_0, OK = 1017, 1002, 1
+MEN_4, STRENGTH_0, OK = ID["IDC_MEN_4"], ID["IDC_STRENGTH_0"], ID["IDOK"]
 
 # A square pieces never stand on: a press there on the computer's turn only wakes it.
 LIGHT_SQUARE = (3, 2)

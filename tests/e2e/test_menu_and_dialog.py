@@ -4,12 +4,13 @@ and quitting by the menu or the window's close box."""
 import time
 import unittest
 
-from wine_game import EMPTY, RED_MAN, GameWindow, start_board
+from wine_game import EMPTY, ID, RED_MAN, GameWindow, start_board
 
-STRENGTH_BUTTONS = [1002] + list(range(1006, 1017))
-MEN_4, MEN_8, MEN_12 = 1017, 1018, 1019
-RED_FIRST, VS_HUMAN, RED_KINGS, BLUE_KINGS = 1001, 1005, 1004, 1003
-OK, CANCEL = 1, 2
+STRENGTH_BUTTONS = [ID[f"IDC_STRENGTH_{strength}"] for strength in range(12)]
+MEN_4, MEN_8, MEN_12 = ID["IDC_MEN_4"], ID["IDC_MEN_8"], ID["IDC_MEN_12"]
+RED_FIRST, VS_HUMAN = ID["IDC_RED_MOVES_FIRST"], ID["IDC_VS_HUMAN"]
+RED_KINGS, BLUE_KINGS = ID["IDC_RED_ALL_KINGS"], ID["IDC_BLUE_ALL_KINGS"]
+OK, CANCEL = ID["IDOK"], ID["IDCANCEL"]
 
 
 def mul_div(number, numerator, denominator):

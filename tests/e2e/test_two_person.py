@@ -4,9 +4,9 @@ the screen, and the computer never answers."""
 import time
 import unittest
 
-from wine_game import BLUE_MAN, EMPTY, RED_MAN, GameWindow, start_board
+from wine_game import BLUE_MAN, EMPTY, ID, RED_MAN, GameWindow, start_board
 
-VS_HUMAN = 1005
+VS_HUMAN = ID["IDC_VS_HUMAN"]
 
 
 class TwoPersons(unittest.TestCase):

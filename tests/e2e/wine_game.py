@@ -35,6 +35,18 @@ def listed_bitmaps(folder):
                 if len(fields) == 3 and fields[0] == "bitmap"]
 
 
+def resource_numbers(folder):
+    """The numbers of the menu commands and the dialog's controls by the names ui/resource.h
+    (beside the folder) gives them, with the platform's IDOK and IDCANCEL."""
+    numbers = {"IDOK": 1, "IDCANCEL": 2}
+    with open(os.path.join(folder, "..", "resource.h"), encoding="utf-8") as header:
+        for fields in map(str.split, header):
+            if len(fields) == 3 and fields[0] == "#define":
+                numbers[fields[1]] = int(fields[2])
+    return numbers
+
+
+ID = resource_numbers(os.environ["YORUNAMI_PICTURES"])
 _BITMAPS = listed_bitmaps(os.environ["YORUNAMI_PICTURES"])
 PICTURE_FILES = dict(enumerate(_BITMAPS[:EMPTY + 1]))  # each square code's picture
 WIN_PICTURE, LOSE_PICTURE = _BITMAPS[EMPTY + 1:]
