@@ -4,8 +4,12 @@
 #include "tests/support/boards.h"
 #include "tests/support/pixel_canvas.h"
 #include "ui/board_view.h"
+#include "ui/pixel_screen.h"
 
+#include <array>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -124,6 +128,57 @@ TEST_F(BoardPainting, APaintIsTwentyLinesThenSixtyFourPicturesRowByRow) {
         EXPECT_EQ(surface.copies[i].left, 33 * (x - 2));
         EXPECT_EQ(surface.copies[i].top, 33 * (y - 2));
     }
+}
+
+// The pixels in memory the web page shows: what is stale is painted as a window paints it, and a
+// result picture stays until a part of it is painted again.
+TEST_F(BoardPainting, PixelsInMemoryAreTheWindowsAndKeepAResultPictureUntilRepainted) {
+    const auto decoded = [](const char* file) {
+        std::ifstream in(pictureFile(file), std::ios::binary);
+        const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
+                                               std::istreambuf_iterator<char>());
+        return decodeBitmap(bytes.data(), bytes.size());
+    };
+    std::array<PixelPicture, SquarePictureCount> squares;
+    for (int code = 0; code < SquarePictureCount; ++code) {
+        squares[static_cast<std::size_t>(code)] = decoded(squarePictureFiles[code].file);
+    }
+    PixelScreen screen(squares);
+    const auto shown = [&](int x, int y) {
+        const std::uint32_t pixel = screen.pixels()[y * BoardPixels + x];
+        return Rgb{static_cast<std::uint8_t>(pixel), static_cast<std::uint8_t>(pixel >> 8),
+                   static_cast<std::uint8_t>(pixel >> 16)};
+    };
+    const auto differences = [&](const auto& expected) {
+        int count = 0;
+        for (int y = 0; y < BoardPixels; ++y) {
+            for (int x = 0; x < BoardPixels; ++x) {
+                count += shown(x, y) == expected(x, y) ? 0 : 1;
+            }
+        }
+        return count;
+    };
+    screen.markAllStale();
+    screen.paintStale();
+    PixelCanvas start = paint();
+    EXPECT_EQ(differences([&](int x, int y) { return start.at(x, y); }), 0);
+
+    screen.drawOver(decoded(losePictureFile.file));
+    const BitmapPicture lose = readBitmap(pictureFile(losePictureFile.file));
+    EXPECT_EQ(differences([&](int x, int y) { return lose.at(x, y); }), 0);
+
+    game.setSquare(3, 7, RedManSelected);
+    const PixelRect cell = cellOfSquare(3, 7);
+    screen.markStale(cell);
+    screen.paintStale();
+    const PixelCanvas selected = paint();
+    EXPECT_EQ(differences([&](int x, int y) {
+                  const bool inCell =
+                      x >= cell.left && x < cell.right && y >= cell.top && y < cell.bottom;
+                  return inCell ? selected.at(x, y) : lose.at(x, y);
+              }),
+              0);
+    EXPECT_EQ(decodeBitmap(nullptr, 0).pixels.size(), 0u); // not a bitmap: no pixels
 }
 
 TEST(PressMapping, EveryPixelOfTheClientAreaFallsOnASquareOfTheBoard) {
