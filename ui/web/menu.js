@@ -1,0 +1,142 @@
+// The menu bar, built from the game's description of its menus: the mouse opens a menu and picks
+// an item; the keyboard moves with the arrows, picks with Enter or Space and backs out with
+// Escape; F10 goes to the menu bar, as on the desktop.
+
+export function buildMenuBar(container, menus, runCommand, board) {
+  const bar = document.createElement("ul");
+  bar.setAttribute("role", "menubar");
+  bar.setAttribute("aria-label", "メニュー");
+  const titles = [];
+  const popups = [];
+
+  const itemsOf = (index) => [...popups[index].querySelectorAll("[role=menuitem]")];
+  const openIndex = () => popups.findIndex((popup) => !popup.hidden);
+
+  function close() {
+    popups.forEach((popup, index) => {
+      popup.hidden = true;
+      titles[index].setAttribute("aria-expanded", "false");
+    });
+  }
+
+  function open(index, focusFirst) {
+    close();
+    popups[index].hidden = false;
+    titles[index].setAttribute("aria-expanded", "true");
+    (focusFirst ? itemsOf(index)[0] : titles[index]).focus();
+  }
+
+  function pick(commandId) {
+    close();
+    runCommand(commandId);
+  }
+
+  menus.forEach((menu, index) => {
+    const entry = document.createElement("li");
+    entry.setAttribute("role", "none");
+    const title = document.createElement("button");
+    title.type = "button";
+    title.textContent = menu.title;
+    title.setAttribute("role", "menuitem");
+    title.setAttribute("aria-haspopup", "menu");
+    title.setAttribute("aria-expanded", "false");
+    title.tabIndex = index === 0 ? 0 : -1;
+    const popup = document.createElement("ul");
+    popup.setAttribute("role", "menu");
+    popup.setAttribute("aria-label", menu.title);
+    popup.hidden = true;
+    for (const item of menu.items) {
+      const line = document.createElement("li");
+      line.setAttribute("role", "none");
+      const button = document.createElement("button");
+      button.type = "button";
+      button.textContent = item.text;
+      button.setAttribute("role", "menuitem");
+      button.tabIndex = -1;
+      button.addEventListener("click", () => pick(item.command));
+      line.append(button);
+      popup.append(line);
+    }
+    title.addEventListener("click", () => (popup.hidden ? open(index, false) : close()));
+    title.addEventListener("mouseenter", () => {
+      if (openIndex() >= 0 && openIndex() !== index) {
+        open(index, false);
+      }
+    });
+    entry.append(title, popup);
+    bar.append(entry);
+    titles.push(title);
+    popups.push(popup);
+  });
+  container.append(bar);
+
+  const step = (list, at, by) => list[(at + by + list.length) % list.length];
+
+  bar.addEventListener("keydown", (event) => {
+    const onTitle = titles.indexOf(event.target);
+    const menuIndex = onTitle >= 0 ? onTitle : openIndex();
+    const items = menuIndex >= 0 ? itemsOf(menuIndex) : [];
+    const onItem = items.indexOf(event.target);
+    switch (event.key) {
+      case "ArrowRight":
+      case "ArrowLeft": {
+        const next = (menuIndex + (event.key === "ArrowRight" ? 1 : -1) + titles.length) %
+          titles.length;
+        if (onItem >= 0) {
+          open(next, true);
+        } else {
+          close();
+          titles[next].focus();
+        }
+        break;
+      }
+      case "ArrowDown":
+      case "ArrowUp":
+        if (onTitle >= 0) {
+          open(onTitle, true);
+        } else if (onItem >= 0) {
+          step(items, onItem, event.key === "ArrowDown" ? 1 : -1).focus();
+        }
+        break;
+      case "Enter":
+      case " ":
+        if (onTitle >= 0) {
+          open(onTitle, true);
+        } else {
+          return; // the item's own click
+        }
+        break;
+      case "Escape":
+        if (onItem >= 0) {
+          close();
+          titles[menuIndex].focus();
+        } else {
+          close();
+          board.focus();
+        }
+        break;
+      case "Tab":
+        close();
+        return;
+      default:
+        return;
+    }
+    event.preventDefault();
+  });
+
+  // A press anywhere else closes an open menu.
+  document.addEventListener("pointerdown", (event) => {
+    if (!bar.contains(event.target)) {
+      close();
+    }
+  });
+
+  // F10 goes to the menu bar's first menu, where the browser lets the page have the key.
+  document.addEventListener("keydown", (event) => {
+    if (event.key === "F10" && document.querySelector("dialog[open]") === null) {
+      close();
+      titles[0].focus();
+      event.preventDefault();
+    }
+  });
+}

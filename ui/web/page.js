@@ -1,0 +1,109 @@
+// The page: the board's canvas, its presses and its scale, and the start. The game is the
+// WebAssembly module, which paints the board's pixels; this only forwards events to it and shows
+// what it painted. The menu bar, the settings dialog and the sound have scripts of their own.
+import createYorunami from "./yorunami.js";
+import { buildMenuBar } from "./menu.js";
+import { SettingsDialog } from "./settings.js";
+import { beep, wakeSound } from "./sound.js";
+
+const BOARD_PIXELS = 264;
+// At most this many times the board's own size on the screen, however large the window.
+const LARGEST_SCALE = 2;
+
+const canvas = document.getElementById("board");
+const context = canvas.getContext("2d");
+let dialog = null;
+
+const game = await createYorunami({
+  onBeep: beep,
+  onQuit: quit,
+  onOpenSettings: (checked) => dialog.open(checked),
+});
+const description = JSON.parse(game.UTF8ToString(game._pageDescription()));
+
+// What the module has painted, onto the canvas.
+function showBoard() {
+  const start = game._pagePixels();
+  const bytes = game.HEAPU8.slice(start, start + BOARD_PIXELS * BOARD_PIXELS * 4);
+  context.putImageData(new ImageData(new Uint8ClampedArray(bytes.buffer), BOARD_PIXELS), 0, 0);
+}
+
+// Each call into the game leaves the board painted.
+function play(call) {
+  call();
+  showBoard();
+}
+
+// A whole number of device pixels for each board pixel, as many as fit, so that the board stays
+// crisp on any screen.
+function fitBoard() {
+  const ratio = window.devicePixelRatio || 1;
+  const menuHeight = document.getElementById("menu-bar").offsetHeight;
+  const room = Math.min(window.innerWidth - 16, window.innerHeight - menuHeight - 16);
+  const fits = Math.floor((room * ratio) / BOARD_PIXELS);
+  const scale = Math.max(1, Math.min(fits, Math.floor(LARGEST_SCALE * ratio)));
+  canvas.style.width = canvas.style.height = `${(BOARD_PIXELS * scale) / ratio}px`;
+}
+
+// The board pixel under a press, whatever the scale.
+function boardPixel(event) {
+  const area = canvas.getBoundingClientRect();
+  const at = (offset, size) =>
+    Math.min(BOARD_PIXELS - 1, Math.max(0, Math.floor((offset * BOARD_PIXELS) / size)));
+  return [at(event.clientX - area.left, area.width), at(event.clientY - area.top, area.height)];
+}
+
+// A touch, a pen or the mouse's left button is a left press; the right button a right press.
+canvas.addEventListener("pointerdown", (event) => {
+  wakeSound();
+  if (event.button === 0) {
+    const [x, y] = boardPixel(event);
+    play(() => game._pageLeftPress(x, y));
+  } else if (event.button === 2) {
+    play(() => game._pageRightPress());
+  }
+  event.preventDefault();
+});
+canvas.addEventListener("contextmenu", (event) => event.preventDefault());
+
+function runCommand(commandId) {
+  play(() => game._pageMenuCommand(commandId));
+  if (!dialog.isOpen()) {
+    canvas.focus();
+  }
+}
+
+// Where a script may close the page it closes; elsewhere the game ends here, and says so.
+function quit() {
+  window.close();
+  document.getElementById("window").hidden = true;
+  document.getElementById("ended").hidden = false;
+  document.getElementById("again").focus();
+}
+document.getElementById("again").addEventListener("click", () => window.location.reload());
+
+dialog = new SettingsDialog(document.getElementById("settings"), description.dialog, {
+  layout: (alphabetWidth, lineHeight) => {
+    const start = game._pageDialogLayout(alphabetWidth, lineHeight) >> 2;
+    return game.HEAP32.slice(start, start + 2 + 4 * description.dialog.controls.length);
+  },
+  answer: (confirmed, checked) => {
+    const start = game._pageCheckedButtons() >> 2;
+    game.HEAP32.set(checked, start);
+    play(() => game._pageSettingsAnswered(confirmed ? 1 : 0, checked.length));
+    canvas.focus();
+  },
+  board: canvas,
+});
+buildMenuBar(document.getElementById("menu-bar"), description.menu, runCommand, canvas);
+
+document.title = description.title;
+window.addEventListener("resize", fitBoard);
+fitBoard();
+play(() => game._pageStart());
+performance.mark("board-shown");
+canvas.focus();
+
+if ("serviceWorker" in navigator) {
+  navigator.serviceWorker.register("sw.js");
+}

@@ -1,0 +1,84 @@
+#include "ui/web/page_description.h"
+
+#include "ui/board_view.h"
+#include "ui/menu_commands.h"
+
+namespace {
+
+// A JSON string: quotes, backslashes and control characters escaped; UTF-8 passes as it is.
+std::string quoted(const char* text) {
+    std::string result = "\"";
+    for (const char* c = text; *c != '\0'; ++c) {
+        if (*c == '"' || *c == '\\') {
+            result += '\\';
+            result += *c;
+        } else if (static_cast<unsigned char>(*c) < 0x20) {
+            result += ' ';
+        } else {
+            result += *c;
+        }
+    }
+    return result + "\"";
+}
+
+const char* kindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::CheckBox: return "check";
+    case ControlKind::RadioButton: return "radio";
+    case ControlKind::DefaultButton: return "default";
+    case ControlKind::Button: return "button";
+    case ControlKind::GroupBox: return "frame";
+    }
+    return "";
+}
+
+// Each run of entries with the same title is one pop-up menu.
+std::string describeMenu() {
+    std::string menu = "[";
+    const char* title = nullptr;
+    for (const MenuEntry& entry : menuEntries) {
+        if (title == nullptr || std::string(title) != entry.menuTitle) {
+            menu += std::string(title == nullptr ? "" : "]},") +
+                    "{\"title\":" + quoted(entry.menuTitle) + ",\"items\":[";
+            title = entry.menuTitle;
+        } else {
+            menu += ",";
+        }
+        menu += "{\"text\":" + quoted(entry.itemText) +
+                ",\"command\":" + std::to_string(entry.commandId) + "}";
+    }
+    return menu + "]}]";
+}
+
+std::string describeDialog() {
+    std::string dialog = "{\"caption\":" + quoted(SettingsCaption) +
+                         ",\"font\":" + quoted(SettingsFontFace) +
+                         ",\"points\":" + std::to_string(SettingsFontPoints) +
+                         ",\"ok\":" + std::to_string(OkButtonId) +
+                         ",\"cancel\":" + std::to_string(CancelButtonId) + ",\"controls\":[";
+    for (const DialogControl& control : settingsControls) {
+        dialog += std::string(&control == settingsControls ? "" : ",") +
+                  "{\"id\":" + std::to_string(control.id) + ",\"kind\":\"" +
+                  kindName(control.kind) + "\",\"text\":" + quoted(control.text) +
+                  ",\"group\":" + (control.startsGroup ? "true" : "false") +
+                  ",\"tab\":" + (control.tabStop ? "true" : "false") + "}";
+    }
+    return dialog + "]}";
+}
+
+} // namespace
+
+std::string describePage() {
+    return "{\"title\":" + quoted(GameTitle) + ",\"menu\":" + describeMenu() +
+           ",\"dialog\":" + describeDialog() + "}";
+}
+
+std::vector<int> dialogLayout(DialogBaseUnits base) {
+    const DialogRect size = dialogPixels(SettingsPlace, base);
+    std::vector<int> layout{size.width, size.height};
+    for (const DialogControl& control : settingsControls) {
+        const DialogRect place = dialogPixels(control.place, base);
+        layout.insert(layout.end(), {place.x, place.y, place.width, place.height});
+    }
+    return layout;
+}
