@@ -2,16 +2,19 @@
 # Installs the Debian 12 packages that a purpose needs, when any is missing:
 #   desktop  building and playing the Linux desktop program
 #   windows  building the Windows program and playing it under Wine (with the Japanese locale)
+#   web      building the web page and serving it from this machine
 #   all      everything above, and what every build and test needs (the default)
-# Usage: tools/install-packages.sh [desktop|windows|all]   (as root, or with sudo available)
+# Usage: tools/install-packages.sh [desktop|windows|web|all]   (as root, or with sudo available)
 set -euo pipefail
 
 # qt6-wayland: the window on a desktop with Wayland only, without an X server
 desktop=(g++ cmake ninja-build qt6-base-dev qt6-wayland fonts-ipafont-gothic)
 windows=(cmake ninja-build g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 fonts-wine
     fonts-ipafont-gothic locales)
+# emscripten brings clang's WebAssembly back end and node; python3 serves the page
+web=(cmake ninja-build emscripten python3)
 all=(
-    "${desktop[@]}" "${windows[@]}"
+    "${desktop[@]}" "${windows[@]}" "${web[@]}"
     # the engine, the driver and their tests
     clang clang-format libgtest-dev libgmock-dev libbenchmark-dev file
     # libFuzzer and the sanitizers' runtimes for clang
@@ -23,14 +26,17 @@ all=(
     # the Windows program's checks, and both programs on a virtual display (with a window
     # manager for the screenshots)
     icoutils xvfb xdotool x11-utils imagemagick python3 openbox
+    # the web page in Chromium, driven from Debian's Python
+    chromium chromium-driver python3-selenium
 )
 
 purpose=${1:-all}
 case $purpose in
     desktop) packages=("${desktop[@]}") ;;
     windows) packages=("${windows[@]}") ;;
+    web) packages=("${web[@]}") ;;
     all) packages=("${all[@]}") ;;
-    *) echo "usage: tools/install-packages.sh [desktop|windows|all]" >&2; exit 2 ;;
+    *) echo "usage: tools/install-packages.sh [desktop|windows|web|all]" >&2; exit 2 ;;
 esac
 
 run_as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -47,7 +53,8 @@ if [ ${#missing[@]} -ne 0 ]; then
 fi
 
 # The Windows program runs under Wine in the Japanese locale.
-if [ "$purpose" != desktop ] && ! locale -a | grep -qi '^ja_JP\.utf-\?8$'; then
+if { [ "$purpose" = windows ] || [ "$purpose" = all ]; } &&
+    ! locale -a | grep -qi '^ja_JP\.utf-\?8$'; then
     echo "Making the ja_JP.UTF-8 locale"
     run_as_root localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
 fi

@@ -1,24 +1,52 @@
 #!/usr/bin/env bash
-# Sets everything up on a fresh Debian 12 machine, builds the game and opens its window.
+# Sets everything up on a fresh Debian 12 machine, builds the game and opens it.
 #   tools/run-game.sh            the Linux desktop program (Qt), build/desktop/ui/yorunami
 #   tools/run-game.sh --windows  the Windows program under Wine: its 64-bit build, from the same
 #                                sources as the 32-bit game for Windows, build/win32/ui/yorunami.exe
-# Both need a desktop session to show the window in.
+#   tools/run-game.sh --web      the web page, build/web-page/page: served from 127.0.0.1 on a free
+#                                port and opened in the desktop's browser where there is one;
+#                                Ctrl+C stops the server
+# The first two need a desktop session to show the window in.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 case "${1:-}" in
     "") program=desktop ;;
     --windows) program=windows ;;
-    -h | --help) sed -n '2,6s/^# \?//p' "$0"; exit 0 ;;
-    *) echo "usage: tools/run-game.sh [--windows]" >&2; exit 2 ;;
+    --web) program=web ;;
+    -h | --help) sed -n '2,9s/^# \?//p' "$0"; exit 0 ;;
+    *) echo "usage: tools/run-game.sh [--windows | --web]" >&2; exit 2 ;;
 esac
+
+if [ "$program" = web ]; then
+    tools/install-packages.sh web
+    echo "Building the web page"
+    cmake --preset web-page >/dev/null
+    cmake --build --preset web-page
+    page=$PWD/build/web-page/page
+    cd "$page"
+    # A free port, chosen by the server itself; its first line names it.
+    exec 3< <(exec python3 -u -m http.server 0 --bind 127.0.0.1 2>/dev/null)
+    server=$!
+    trap 'kill "$server" 2>/dev/null' EXIT
+    read -r line <&3
+    port=$(sed -n 's/.* port \([0-9]*\) .*/\1/p' <<<"$line")
+    address="http://127.0.0.1:$port/"
+    echo "The game is served from $page"
+    echo "Open $address in a browser; Ctrl+C stops the server."
+    if { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; } && command -v xdg-open >/dev/null
+    then
+        xdg-open "$address" >/dev/null 2>&1 || true
+    fi
+    wait "$server"
+    exit 0
+fi
 
 if [ -z "${DISPLAY:-}" ] && { [ "$program" = windows ] || [ -z "${WAYLAND_DISPLAY:-}" ]; }; then
     echo "The game opens a window, so it needs a desktop session: there is no display here" >&2
     echo "(DISPLAY is not set$([ "$program" = desktop ] && echo ", nor WAYLAND_DISPLAY"))." >&2
-    echo "Run this from a terminal on your desktop. (The tests make invisible displays of" >&2
-    echo "their own: tools/run-tests.sh.)" >&2
+    echo "Run this from a terminal on your desktop, or open the web page: tools/run-game.sh --web." >&2
+    echo "(The tests make invisible displays of their own: tools/run-tests.sh.)" >&2
     exit 1
 fi
 

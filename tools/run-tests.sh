@@ -10,13 +10,16 @@
 #   fuzz          a minute of the step fuzzer
 #   win32         the 32-bit Windows program and its release zip, checked
 #   win64         the 64-bit Windows program, checked, and its end-to-end tests under Wine
+#   web           the engine's, controller's and painting's tests and the driver's as
+#                 WebAssembly under node (the bench signature among them); the page in Chromium,
+#                 the search there, and the page's zip
 # The search's whole differential corpus runs apart: ctest --preset full (after the native build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-packages.sh
 
-for preset in native native-clang sanitize fuzz win32 win64; do
+for preset in native native-clang sanitize fuzz win32 win64 web; do
     echo "=== $preset ==="
     cmake --preset "$preset"
     cmake --build --preset "$preset"

@@ -1,10 +1,11 @@
 """Takes the README's screenshots from the real programs on a virtual display, with the
-end-to-end helpers: the Windows program (its 64-bit build under Wine) and the Linux desktop
-program. Run by tools/screenshots.sh, which builds them first.
+end-to-end helpers: the Windows program (its 64-bit build under Wine), the Linux desktop program
+and the web page in Chromium at a phone's size. Run by tools/screenshots.sh, which builds them
+first.
 
 Usage: screenshots.py DOCS-FOLDER (the programs and the Wine prefix come from the environment,
 as for the end-to-end tests: YORUNAMI_EXE, YORUNAMI_PROBE, YORUNAMI_PREFIX, YORUNAMI_NATIVE,
-YORUNAMI_PICTURES)
+YORUNAMI_PAGE, YORUNAMI_PICTURES)
 """
 
 import os
@@ -13,8 +14,10 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
 
 from native_game import NativeWindow  # noqa: E402
+from web_page import WebPage  # noqa: E402
 from wine_game import (ID, RED_MAN_SELECTED, RED_KING_SELECTED, WIN_PICTURE,  # noqa: E402
                        GameWindow, is_blue, is_red, moves_for, play, start_board)
 
@@ -158,10 +161,25 @@ def desktop_program(docs):
         window.keys("Escape")
 
 
+def web_page(docs):
+    """The page as a phone shows it (390x760 CSS pixels, two device pixels to each), during a
+    game: red has moved, the computer has answered, a red man is selected."""
+    with WebPage(viewport=(390, 760, 2)) as page:
+        board = play_line(page, start_board(), CHAIN_OPENING[:1])
+        page.press_square(5, 5)  # the computer's reply
+        page.wait_for(lambda s: page.read_board(s) != board, "the computer's reply")
+        page.press_square(4, 8)
+        time.sleep(0.5)
+        path = os.path.join(docs, "web-phone.png")
+        page.driver.save_screenshot(path)
+        print("wrote", path)
+
+
 def main():
     docs = sys.argv[1]
     windows_program(docs)
     desktop_program(docs)
+    web_page(docs)
 
 
 if __name__ == "__main__":
