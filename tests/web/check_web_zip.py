@@ -6,24 +6,19 @@ Usage: check_web_zip.py BUILD-DIRECTORY PAGE-FOLDER PACKAGE-NAME
 """
 
 import os
-import subprocess
 import sys
-import tempfile
 import unittest
-import zipfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "windows"))
+from check_release_zip import made_zip  # noqa: E402
 
 BUILD, PAGE, NAME = sys.argv[1:4] if len(sys.argv) > 3 else ("", "", "")
 
 
 class WebZip(unittest.TestCase):
     def test_it_holds_the_page_a_readme_and_the_licence(self):
-        with tempfile.TemporaryDirectory() as work:
-            subprocess.run(["cpack", "-G", "ZIP", "-B", work, "--config",
-                            os.path.join(BUILD, "CPackConfig.cmake")],
-                           check=True, capture_output=True)
-            with zipfile.ZipFile(os.path.join(work, NAME + ".zip")) as archive:
-                names = sorted(archive.namelist())
-                files = {name: archive.read(name) for name in names}
+        files = made_zip(BUILD, NAME)
+        names = sorted(files)
         page = sorted(os.listdir(PAGE))
         self.assertIn("index.html", page)
         self.assertIn("yorunami.wasm", page)

@@ -14,18 +14,23 @@ import zipfile
 BUILD, EXE, NAME = sys.argv[1:4] if len(sys.argv) > 3 else ("", "", "")
 
 
+def made_zip(build, name):
+    """The zip cpack makes from a build's package configuration, as {path: contents}."""
+    with tempfile.TemporaryDirectory() as work:
+        subprocess.run(["cpack", "-G", "ZIP", "-B", work, "--config",
+                        os.path.join(build, "CPackConfig.cmake")], check=True, capture_output=True)
+        with zipfile.ZipFile(os.path.join(work, name + ".zip")) as archive:
+            return {path: archive.read(path) for path in archive.namelist()}
+
+
 class ReleaseZip(unittest.TestCase):
     def test_it_holds_the_built_game_a_readme_and_the_licence(self):
-        with tempfile.TemporaryDirectory() as work:
-            subprocess.run(["cpack", "-G", "ZIP", "-B", work, "--config",
-                            os.path.join(BUILD, "CPackConfig.cmake")],
-                           check=True, capture_output=True)
-            with zipfile.ZipFile(os.path.join(work, NAME + ".zip")) as archive:
-                self.assertEqual(sorted(archive.namelist()), [
-                    f"{NAME}/LICENSE.txt", f"{NAME}/README.txt", f"{NAME}/yorunami.exe"])
-                game = archive.read(f"{NAME}/yorunami.exe")
-                readme = archive.read(f"{NAME}/README.txt")
-                licence = archive.read(f"{NAME}/LICENSE.txt")
+        files = made_zip(BUILD, NAME)
+        self.assertEqual(sorted(files), [
+            f"{NAME}/LICENSE.txt", f"{NAME}/README.txt", f"{NAME}/yorunami.exe"])
+        game = files[f"{NAME}/yorunami.exe"]
+        readme = files[f"{NAME}/README.txt"]
+        licence = files[f"{NAME}/LICENSE.txt"]
         with open(EXE, "rb") as file:
             self.assertEqual(game, file.read())
         for text in (readme, licence):

@@ -31,30 +31,30 @@ export function buildMenuBar(container, menus, runCommand, board) {
     runCommand(commandId);
   }
 
-  menus.forEach((menu, index) => {
+  // A list entry holding a button in the menu item's role.
+  function menuItem(text, tabIndex) {
     const entry = document.createElement("li");
     entry.setAttribute("role", "none");
-    const title = document.createElement("button");
-    title.type = "button";
-    title.textContent = menu.title;
-    title.setAttribute("role", "menuitem");
+    const button = document.createElement("button");
+    button.type = "button";
+    button.textContent = text;
+    button.setAttribute("role", "menuitem");
+    button.tabIndex = tabIndex;
+    entry.append(button);
+    return [entry, button];
+  }
+
+  menus.forEach((menu, index) => {
+    const [entry, title] = menuItem(menu.title, index === 0 ? 0 : -1);
     title.setAttribute("aria-haspopup", "menu");
     title.setAttribute("aria-expanded", "false");
-    title.tabIndex = index === 0 ? 0 : -1;
     const popup = document.createElement("ul");
     popup.setAttribute("role", "menu");
     popup.setAttribute("aria-label", menu.title);
     popup.hidden = true;
     for (const item of menu.items) {
-      const line = document.createElement("li");
-      line.setAttribute("role", "none");
-      const button = document.createElement("button");
-      button.type = "button";
-      button.textContent = item.text;
-      button.setAttribute("role", "menuitem");
-      button.tabIndex = -1;
+      const [line, button] = menuItem(item.text, -1);
       button.addEventListener("click", () => pick(item.command));
-      line.append(button);
       popup.append(line);
     }
     title.addEventListener("click", () => (popup.hidden ? open(index, false) : close()));
