@@ -51,13 +51,25 @@ class Page(unittest.TestCase):
             self.assertEqual(len(changed), 2)
             self.assertEqual(sorted(after[square] for square in changed), [BLUE_MAN, EMPTY])
 
-            # A right press cancels a selection; a press where the piece cannot go cancels it too.
+            # A right press cancels a selection; a press where the piece cannot go beeps and
+            # cancels it too.
             page.press_square(5, 7)
             after[(5, 7)] = RED_MAN_SELECTED
             page.wait_for_board(after)
             page.press_square(5, 7, button=3)
             after[(5, 7)] = RED_MAN
             page.wait_for_board(after)
+            page.driver.execute_script("""
+                window.tones = 0;
+                const make = AudioContext.prototype.createOscillator;
+                AudioContext.prototype.createOscillator = function () {
+                  window.tones += 1;
+                  return make.call(this);
+                };""")
+            page.press_square(5, 7)
+            page.press_square(5, 3)
+            page.wait_for_board(after)
+            self.assertEqual(page.driver.execute_script("return window.tones"), 1)
             self.assertEqual(page.client_pixels(), expected_client(after))
             self.assertEqual(page.errors(), [])
 
@@ -155,10 +167,12 @@ class Page(unittest.TestCase):
             page.wait_for_board(start_board())
             self.assertEqual(page.errors(), [])
 
-    def test_after_one_visit_it_loads_and_plays_with_the_network_cut(self):
+    def test_it_can_be_installed_and_after_one_visit_plays_with_the_network_cut(self):
         with WebPage() as page:
             page.wait_for(lambda _: page.driver.execute_script(
                 "return navigator.serviceWorker.controller !== null"), "the service worker")
+            self.assertEqual(page.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {}),
+                             {"installabilityErrors": []})
             page.server.stop()
             page.load()
             self.assertEqual(page.client_pixels(), expected_client(start_board()))

@@ -44,6 +44,7 @@ class PageServer:
         if self.process.poll() is None:
             self.process.terminate()
             self.process.wait(timeout=10)
+        self.process.stdout.close()
 
 
 class CanvasScreen:
