@@ -14,10 +14,15 @@ const canvas = document.getElementById("board");
 const context = canvas.getContext("2d");
 let dialog = null;
 
+// Until the module has loaded, the page says so; where it cannot load, the page says why.
+const status = document.getElementById("status");
 const game = await createYorunami({
   onBeep: beep,
   onQuit: quit,
   onOpenSettings: (checked) => dialog.open(checked),
+}).catch((error) => {
+  status.textContent = `ゲームを読み込めませんでした。 The game could not load. (${error})`;
+  throw error;
 });
 const description = JSON.parse(game.UTF8ToString(game._pageDescription()));
 
@@ -101,6 +106,7 @@ document.title = description.title;
 window.addEventListener("resize", fitBoard);
 fitBoard();
 play(() => game._pageStart());
+status.hidden = true;
 performance.mark("board-shown");
 canvas.focus();
 
