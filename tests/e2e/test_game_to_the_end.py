@@ -46,6 +46,7 @@ class GameToTheEnd(unittest.TestCase):
 
     program = GameWindow
     choose_red = staticmethod(choose_red_move)
+    blue_strength = STRENGTH_0
     expected_result = None  # the picture the game must end with; None takes either
 
     def test_a_decided_game_shows_its_picture_and_a_new_game_follows(self):
@@ -53,7 +54,7 @@ class GameToTheEnd(unittest.TestCase):
         with self.program() as window:
             dialog = window.open_settings()
             window.click_control(dialog, MEN_4)
-            window.click_control(dialog, STRENGTH_0)
+            window.click_control(dialog, self.blue_strength)
             window.click_control(dialog, OK)
             board = start_board(men=4)
             window.wait_for_board(board)

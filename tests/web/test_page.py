@@ -197,6 +197,7 @@ class WonOnThePage(scenario.GameToTheEnd):
 class LostOnThePage(scenario.GameToTheEnd):
     program = WebPage
     choose_red = staticmethod(scenario.choose_losing_red_move)
+    blue_strength = ID["IDC_STRENGTH_3"]
     expected_result = LOSE_PICTURE
 
 
