@@ -141,11 +141,13 @@ class Page(unittest.TestCase):
             page.wait_for_board(board)
             self.assertEqual(page.client_pixels(), expected_client(board))
 
-            # OK stores: 先攻 cleared and VS人 ticked give a new game where blue, a person,
-            # moves first; Enter is OK's.
+            # OK stores: 先攻 cleared, VS人 ticked and strength 4 (an arrow in its group) give a
+            # new game where blue, a person, moves first; Enter is OK's.
             page.menu(1, 1)
             self.assertEqual(checked(page.dialog()), {STRENGTH_5, MEN_12, RED_FIRST})
-            page.keys("space", "Tab", "Tab", "space", "Return")
+            page.keys("space", "Tab", "Tab", "space", *["Tab"] * 7, "Left")
+            self.assertEqual(checked(page.dialog()), {ID["IDC_STRENGTH_4"], MEN_12, VS_HUMAN})
+            page.keys("Return")
             self.assertIsNone(page.dialog())
             board = start_board()
             page.wait_for_board(board)
@@ -153,7 +155,7 @@ class Page(unittest.TestCase):
             board[(4, 4)] = BLUE_MAN_SELECTED
             page.wait_for_board(board)
             page.menu(1, 1)
-            self.assertEqual(checked(page.dialog()), {STRENGTH_5, MEN_12, VS_HUMAN})
+            self.assertEqual(checked(page.dialog()), {ID["IDC_STRENGTH_4"], MEN_12, VS_HUMAN})
             page.keys("Escape")
 
             # 終了: a page the script did not open stays open, says the game has ended, and

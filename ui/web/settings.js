@@ -43,6 +43,16 @@ export class SettingsDialog {
         const stops = [...this.client.querySelectorAll("[tabindex='0']")];
         const at = stops.indexOf(document.activeElement);
         stops[(at + (event.shiftKey ? -1 : 1) + stops.length) % stops.length].focus();
+      } else if (event.key.startsWith("Arrow") && event.target.type === "radio") {
+        event.preventDefault(); // the next or the last radio button of the group, checked
+        const id = Number(event.target.closest("[data-id]").dataset.id);
+        const group = [...this.groups].filter(([, g]) => g === this.groups.get(id));
+        const by = event.key === "ArrowDown" || event.key === "ArrowRight" ? 1 : -1;
+        const at = group.findIndex(([other]) => other === id);
+        const [next] = group[(at + by + group.length) % group.length];
+        this.buttons.get(next).focus();
+        this.buttons.get(next).checked = true;
+        this.checkAlone(next);
       }
     });
   }
