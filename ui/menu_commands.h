@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <iterator>
+#include <string_view>
 
 struct MenuEntry {
     const char* menuTitle; // UTF-8, the pop-up menu on the menu bar
@@ -22,6 +23,11 @@ inline constexpr MenuEntry menuEntries[] = {
     {"設定", "設定", IDM_SETTINGS},
 };
 constexpr std::size_t MenuEntryCount = std::size(menuEntries);
+
+// Whether menuEntries[i] opens a pop-up menu: each run of entries with one title is one menu.
+constexpr bool opensMenu(std::size_t i) {
+    return i == 0 || std::string_view(menuEntries[i].menuTitle) != menuEntries[i - 1].menuTitle;
+}
 
 // What a command needs of the window it came from.
 class MenuActions {

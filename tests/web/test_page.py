@@ -5,7 +5,6 @@
 import os
 import subprocess
 import sys
-import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
@@ -13,19 +12,17 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import test_game_to_the_end as scenario  # noqa: E402
 from web_page import WebPage, bench_in_chromium  # noqa: E402
 from wine_game import (BLUE_MAN, BLUE_MAN_SELECTED, BOARD, EMPTY, ID, LOSE_PICTURE,  # noqa: E402
-                       RED_MAN, RED_MAN_SELECTED, WIN_PICTURE, expected_client, is_blue,
-                       start_board)
+                       RED_MAN, RED_MAN_SELECTED, WIN_PICTURE, expected_client, start_board)
 
-STRENGTH_5, STRENGTH_0 = ID["IDC_STRENGTH_5"], ID["IDC_STRENGTH_0"]
-MEN_12, RED_FIRST, VS_HUMAN = ID["IDC_MEN_12"], ID["IDC_RED_MOVES_FIRST"], ID["IDC_VS_HUMAN"]
-RED_KINGS = ID["IDC_RED_ALL_KINGS"]
+STRENGTH_5, MEN_12 = ID["IDC_STRENGTH_5"], ID["IDC_MEN_12"]
+RED_FIRST, VS_HUMAN = ID["IDC_RED_MOVES_FIRST"], ID["IDC_VS_HUMAN"]
 # The dialog's Tab stops in template order: the four check boxes, the twelve strengths, OK and
 # Cancel, stated again here on purpose from the dialog's description.
 TAB_STOPS = ["先攻", "ALLKING(赤)", "VS人", "ALLKING(青)", *map(str, range(12)), "OK", "ｷｬﾝｾﾙ"]
 
 
 def checked(dialog):
-    return {int(ident) for ident, (control,) in dialog["controls"].items() if control["checked"]}
+    return {ident for ident, (control,) in dialog["controls"].items() if control["checked"]}
 
 
 class Page(unittest.TestCase):

@@ -197,9 +197,10 @@ class WebPage(GameWindow):
             "return e.closest('label') ? e.closest('label').textContent : e.textContent;")
 
     def dialog(self):
-        """The open settings dialog: its caption and its controls by id, each with its rectangle
-        on the page, whether it is checked and whether its label has room, or None."""
-        return self.driver.execute_script("""
+        """The open settings dialog: its caption and its controls by id (the frames by "frame"
+        and their place), each with its rectangle on the page, whether it is checked and whether
+        its label has room, or None."""
+        dialog = self.driver.execute_script("""
             const dialog = document.getElementById("settings");
             if (!dialog.open) return null;
             const controls = {};
@@ -216,10 +217,7 @@ class WebPage(GameWindow):
             });
             return {caption: dialog.querySelector("#settings-caption").textContent,
                     font: getComputedStyle(dialog).fontFamily, controls};""")
-
-    def control_rect(self, dialog, ident):
-        return dialog["controls"][str(ident)][0]["rect"]
-
-    def click_control(self, dialog, ident):
-        left, top, right, bottom = self.control_rect(dialog, ident)
-        self.click_at((left + right) / 2, (top + bottom) / 2)
+        if dialog is not None:
+            dialog["controls"] = {int(key) if key.isdigit() else key: value
+                                  for key, value in dialog["controls"].items()}
+        return dialog

@@ -42,10 +42,10 @@ MainWindow::MainWindow()
 // as it does on Windows.
 void MainWindow::addMenus() {
     QMenu* menu = nullptr;
-    for (const MenuEntry& entry : menuEntries) {
-        const QString title = QString::fromUtf8(entry.menuTitle);
-        if (menu == nullptr || menu->title() != title) {
-            menu = menuBar()->addMenu(title);
+    for (std::size_t i = 0; i < MenuEntryCount; ++i) {
+        const MenuEntry& entry = menuEntries[i];
+        if (opensMenu(i)) {
+            menu = menuBar()->addMenu(QString::fromUtf8(entry.menuTitle));
         }
         const int commandId = entry.commandId;
         menu->addAction(QString::fromUtf8(entry.itemText), this,

@@ -32,15 +32,13 @@ const char* kindName(ControlKind kind) {
     return "";
 }
 
-// Each run of entries with the same title is one pop-up menu.
 std::string describeMenu() {
     std::string menu = "[";
-    const char* title = nullptr;
-    for (const MenuEntry& entry : menuEntries) {
-        if (title == nullptr || std::string(title) != entry.menuTitle) {
-            menu += std::string(title == nullptr ? "" : "]},") +
-                    "{\"title\":" + quoted(entry.menuTitle) + ",\"items\":[";
-            title = entry.menuTitle;
+    for (std::size_t i = 0; i < MenuEntryCount; ++i) {
+        const MenuEntry& entry = menuEntries[i];
+        if (opensMenu(i)) {
+            menu += std::string(i == 0 ? "" : "]},") + "{\"title\":" + quoted(entry.menuTitle) +
+                    ",\"items\":[";
         } else {
             menu += ",";
         }

@@ -29,15 +29,13 @@ const char* buttonStyle(ControlKind kind) {
     return "";
 }
 
-// Each run of entries with the same title is one pop-up menu.
 void writeMenu() {
     std::printf("IDR_MAIN_MENU MENU\nBEGIN\n");
-    const char* title = nullptr;
-    for (const MenuEntry& entry : menuEntries) {
-        if (title == nullptr || std::string(title) != entry.menuTitle) {
-            std::printf("%s    POPUP %s\n    BEGIN\n", title == nullptr ? "" : "    END\n",
+    for (std::size_t i = 0; i < MenuEntryCount; ++i) {
+        const MenuEntry& entry = menuEntries[i];
+        if (opensMenu(i)) {
+            std::printf("%s    POPUP %s\n    BEGIN\n", i == 0 ? "" : "    END\n",
                         quoted(entry.menuTitle).c_str());
-            title = entry.menuTitle;
         }
         std::printf("        MENUITEM %s, %d\n", quoted(entry.itemText).c_str(), entry.commandId);
     }
