@@ -3,6 +3,7 @@
 #                                               then the win and the lose picture
 #   YORUNAMI_ICON_ID, YORUNAMI_ICON_FILE        the icon
 #   YORUNAMI_PNG_SIZES, YORUNAMI_PNG_FILES      the icon as PNG files
+#   YORUNAMI_TILE_PURPOSES, YORUNAMI_TILE_FILES the icon on opaque squares, for home screens
 # Files are full paths into ui/pictures. The same facts for C++ go into ui/picture_files.h in the
 # build's folder of generated headers, which every target has on its include path.
 set(listFile ${PROJECT_SOURCE_DIR}/ui/pictures.txt)
@@ -13,8 +14,11 @@ set(YORUNAMI_BITMAP_IDS)
 set(YORUNAMI_BITMAP_FILES)
 set(YORUNAMI_PNG_SIZES)
 set(YORUNAMI_PNG_FILES)
+set(YORUNAMI_TILE_PURPOSES)
+set(YORUNAMI_TILE_FILES)
 set(bitmapEntries)
 set(pngEntries)
+set(tileEntries)
 foreach(line IN LISTS lines)
   if(line MATCHES "^bitmap ([0-9]+) ([^ ]+)$")
     list(APPEND YORUNAMI_BITMAP_IDS ${CMAKE_MATCH_1})
@@ -28,6 +32,11 @@ foreach(line IN LISTS lines)
     list(APPEND YORUNAMI_PNG_SIZES ${CMAKE_MATCH_1})
     list(APPEND YORUNAMI_PNG_FILES ${pictureFolder}/yorunami-${CMAKE_MATCH_1}.png)
     list(APPEND pngEntries "{${CMAKE_MATCH_1}, \"yorunami-${CMAKE_MATCH_1}.png\"}")
+  elseif(line MATCHES "^tile ([a-z]+) ([0-9]+) ([0-9]+)$")
+    set(tile yorunami-${CMAKE_MATCH_1}-${CMAKE_MATCH_2}.png)
+    list(APPEND YORUNAMI_TILE_PURPOSES ${CMAKE_MATCH_1})
+    list(APPEND YORUNAMI_TILE_FILES ${pictureFolder}/${tile})
+    list(APPEND tileEntries "{${CMAKE_MATCH_2}, ${CMAKE_MATCH_3}, \"${tile}\"}")
   else()
     message(FATAL_ERROR "ui/pictures.txt: cannot read \"${line}\"")
   endif()
@@ -42,6 +51,7 @@ list(GET bitmapEntries 9 winEntry)
 list(GET bitmapEntries 10 loseEntry)
 list(JOIN squareEntries ",\n    " squareEntries)
 list(JOIN pngEntries ",\n    " pngEntries)
+list(JOIN tileEntries ",\n    " tileEntries)
 file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/generated/ui/picture_files.h CONTENT [[
 // Written by the build from ui/pictures.txt, which holds each picture's id and file once.
 #pragma once
@@ -56,6 +66,12 @@ struct IconPngFile {
     const char* file;
 };
 
+struct IconTileFile {
+    int size;          // in pixels, both ways
+    int figurePercent; // how much of the width the figure takes
+    const char* file;
+};
+
 // The pictures of the square codes 0 to 8, in code order.
 constexpr PictureFile squarePictureFiles[] = {
     @squareEntries@};
@@ -65,5 +81,8 @@ constexpr PictureFile iconFile = @iconEntry@;
 // The icon as PNG files, by size.
 constexpr IconPngFile iconPngFiles[] = {
     @pngEntries@};
+// The icon on opaque squares, for home screens.
+constexpr IconTileFile iconTileFiles[] = {
+    @tileEntries@};
 ]] @ONLY)
 include_directories(${PROJECT_BINARY_DIR}/generated)

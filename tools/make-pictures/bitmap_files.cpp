@@ -56,7 +56,6 @@ void palette(Bytes& out) {
 
 // Rows bottom up, two pixels a byte, the left one in the high half. Transparent pixels of an icon
 // are black under their mask.
-constexpr int NoTransparency = -1;
 
 std::uint8_t colourAt(const Raster& picture, int x, int y, int transparent) {
     const std::uint8_t index = picture.at(x, y);
@@ -179,7 +178,7 @@ void pngChunk(std::string& out, const char* type, const std::string& data) {
 
 } // namespace
 
-bool writePngFile(const std::string& path, const Raster& picture, std::uint8_t transparent) {
+bool writePngFile(const std::string& path, const Raster& picture, int transparent) {
     std::string header;
     appendBigEndian(header, static_cast<unsigned>(picture.width()));
     appendBigEndian(header, static_cast<unsigned>(picture.height()));
@@ -190,7 +189,7 @@ bool writePngFile(const std::string& path, const Raster& picture, std::uint8_t t
         colours += {static_cast<char>(standardPalette[index].red),
                     static_cast<char>(standardPalette[index].green),
                     static_cast<char>(standardPalette[index].blue)};
-        alphas.push_back(static_cast<char>(index == transparent ? 0 : 255));
+        alphas.push_back(static_cast<char>(static_cast<int>(index) == transparent ? 0 : 255));
     }
     std::string rows; // each row starts with filter type 0: the bytes as they are
     for (int y = 0; y < picture.height(); ++y) {
@@ -211,7 +210,9 @@ bool writePngFile(const std::string& path, const Raster& picture, std::uint8_t t
     std::string out = "\x89PNG\r\n\x1a\n";
     pngChunk(out, "IHDR", header);
     pngChunk(out, "PLTE", colours);
-    pngChunk(out, "tRNS", alphas);
+    if (transparent != NoTransparency) {
+        pngChunk(out, "tRNS", alphas);
+    }
     pngChunk(out, "IDAT", packed);
     pngChunk(out, "IEND", "");
     std::ofstream file(path, std::ios::binary);

@@ -13,5 +13,8 @@ bool writeBitmapFile(const std::string& path, const Raster& picture);
 bool writeIconFile(const std::string& path, const std::vector<Raster>& images,
                    std::uint8_t transparent);
 
-// A PNG file of palette indices; pixels of the transparent index are fully transparent.
-bool writePngFile(const std::string& path, const Raster& picture, std::uint8_t transparent);
+constexpr int NoTransparency = -1; // every pixel opaque
+
+// A PNG file of palette indices; pixels of the transparent index, where there is one, are fully
+// transparent.
+bool writePngFile(const std::string& path, const Raster& picture, int transparent);

@@ -31,6 +31,11 @@ int main(int argc, char** argv) {
     for (const IconPngFile& png : iconPngFiles) {
         ok = writePngFile(folder + png.file, iconImage(png.size), IconTransparent) && ok;
     }
+    for (const IconTileFile& tile : iconTileFiles) {
+        ok = writePngFile(folder + tile.file, iconTile(tile.size, tile.figurePercent),
+                          NoTransparency) &&
+             ok;
+    }
     if (!ok) {
         std::cerr << "yorunami-make-pictures: cannot write into " << argv[1] << '\n';
         return 1;

@@ -298,3 +298,18 @@ Raster iconImage(int size) {
     }
     return image;
 }
+
+Raster iconTile(int size, int figurePercent) {
+    const int figureSize = (size * figurePercent + 50) / 100;
+    const Raster figure = iconImage(figureSize);
+    const int margin = (size - figureSize) / 2;
+    Raster tile(size, size, White);
+    for (int y = 0; y < figureSize; ++y) {
+        for (int x = 0; x < figureSize; ++x) {
+            if (figure.at(x, y) != IconTransparent) {
+                tile.set(margin + x, margin + y, figure.at(x, y));
+            }
+        }
+    }
+    return tile;
+}

@@ -1,5 +1,5 @@
 // The game's pictures, drawn from their description: the nine 32x32 square pictures, the two
-// 264x264 result pictures and the two images of the icon.
+// 264x264 result pictures, the two images of the icon and the icon on opaque squares.
 #pragma once
 
 #include "raster.h"
@@ -37,3 +37,6 @@ constexpr std::uint8_t IconTransparent = 13; // a palette index the icon does no
 
 // The impossible triangle: red bar on the left, blue on the right, yellow at the bottom.
 Raster iconImage(int size);
+
+// The icon's figure, figurePercent of the width, in the middle of an opaque white square.
+Raster iconTile(int size, int figurePercent);
