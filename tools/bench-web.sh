@@ -2,7 +2,8 @@
 # The web build against the native one, measured in one run: the search on the bench's positions
 # natively, under node and in Chromium (in a fresh browser, the bench run twice: first with the
 # module just compiled, then warm), in turn RUNS times (3 unless set), with each one's signature
-# and median time; then the page's first paint from a local server, in a fresh browser each time.
+# and median time; then the page's first paint from a local server in Chromium, Firefox and WebKit,
+# in a fresh browser each time, and the size of the page's files, compressed.
 # Builds what it needs first (the native and web presets).
 # Usage: tools/bench-web.sh
 set -euo pipefail
@@ -13,6 +14,7 @@ for preset in native web; do
 done
 RUNS=${RUNS:-3} YORUNAMI_PICTURES=$PWD/ui/pictures YORUNAMI_PAGE=$PWD/build/web/page \
 PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 - <<'SCRIPT'
+import gzip
 import os
 import re
 import statistics
@@ -48,11 +50,19 @@ for name, measured in times.items():
     median = statistics.median(measured)
     print(f"median {name:16} {median:.3f} s, {median / native:.2f} of the native time")
 
-paints = []
-for _ in range(5):
-    with WebPage() as page:
-        paints.append(page.driver.execute_script(
-            "return performance.getEntriesByName('board-shown')[0].startTime"))
-print("first paint after the page's load began: " +
-      ", ".join(f"{paint:.0f}" for paint in paints) + f" ms (median {statistics.median(paints):.0f})")
+for engine in ("chromium", "firefox", "webkit"):
+    paints = []
+    for _ in range(5):
+        with WebPage(browser=engine) as page:
+            paints.append(page.run(
+                "return performance.getEntriesByName('board-shown')[0].startTime"))
+    print(f"first paint in {engine:8} after the page's load began: " +
+          ", ".join(f"{paint:.0f}" for paint in paints) +
+          f" ms (median {statistics.median(paints):.0f})")
+
+# What a first visit downloads, each file compressed as a web server would (gzip -9).
+page = os.environ["YORUNAMI_PAGE"]
+packed = sum(len(gzip.compress(open(os.path.join(page, name), "rb").read(), 9))
+             for name in os.listdir(page) if name != "sw-retired.js")
+print(f"the page's files, gzip: {packed / 1024:.0f} KiB")
 SCRIPT

@@ -171,7 +171,8 @@ def web_page(docs):
         page.press_square(4, 8)
         time.sleep(0.5)
         path = os.path.join(docs, "web-phone.png")
-        page.driver.save_screenshot(path)
+        with open(path, "wb") as file:
+            file.write(page.browser.screenshot())
         print("wrote", path)
 
 

@@ -29,7 +29,8 @@ class WebZip(unittest.TestCase):
                 self.assertEqual(files[f"{NAME}/{name}"], file.read(), name)
         readme = files[f"{NAME}/README.txt"].decode("utf-8")
         for words in ("ヨルナミ", "ウェブに置く", "Putting it on the web", "http.server",
-                      "How to play"):
+                      "How to play", "ウェブから下ろす", "Taking it off the web",
+                      "sw-retired.js"):
             self.assertIn(words, readme)
         self.assertIn("Copyright (c) 2026 the Yorunami authors",
                       files[f"{NAME}/LICENSE.txt"].decode("utf-8"))

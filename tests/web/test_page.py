@@ -1,16 +1,22 @@
-"""The web page in Chromium: the first paint against the neutral painting, presses at 1x and 2x
-(mouse and touch), the menu and the dialog by keyboard, games to their end with both pictures,
-終了, and a reload with the network cut."""
+"""The web page in a browser engine (YORUNAMI_BROWSER: chromium, firefox or webkit; CTest runs
+each): the first paint against the neutral painting, presses at 1x and 2x (mouse and touch), a
+phone-sized screen, the menu and the dialog by keyboard, a reload with the network cut, and an
+update uploaded file by file. In Chromium alone, where the engine does not matter: games to
+their end with both pictures, starts that fail, touches, sound and screens."""
 
 import os
+import shutil
 import subprocess
 import sys
+import tempfile
+import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 
 import test_game_to_the_end as scenario  # noqa: E402
-from web_page import WebPage, bench_in_chromium  # noqa: E402
+from browsers import engine_name  # noqa: E402
+from web_page import PageServer, WebPage, bench_in_chromium  # noqa: E402
 from wine_game import (BLUE_MAN, BLUE_MAN_SELECTED, BOARD, EMPTY, ID, LOSE_PICTURE,  # noqa: E402
                        RED_MAN, RED_MAN_SELECTED, WIN_PICTURE, expected_client, start_board)
 
@@ -19,16 +25,32 @@ RED_FIRST, VS_HUMAN = ID["IDC_RED_MOVES_FIRST"], ID["IDC_VS_HUMAN"]
 # The dialog's Tab stops in template order: the four check boxes, the twelve strengths, OK and
 # Cancel, stated again here on purpose from the dialog's description.
 TAB_STOPS = ["先攻", "ALLKING(赤)", "VS人", "ALLKING(青)", *map(str, range(12)), "OK", "ｷｬﾝｾﾙ"]
+PAGE = os.environ.get("YORUNAMI_PAGE", "")
+SOURCES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+ENGINE = engine_name()
+
+
+def only_in_chromium(test):
+    return unittest.skipUnless(ENGINE == "chromium", "run in Chromium alone")(test)
 
 
 def checked(dialog):
     return {ident for ident, (control,) in dialog["controls"].items() if control["checked"]}
 
 
+COUNT_TONES = """
+    window.tones = 0;
+    const make = AudioContext.prototype.createOscillator;
+    AudioContext.prototype.createOscillator = function () {
+      window.tones += 1;
+      return make.call(this);
+    };"""
+
+
 class Page(unittest.TestCase):
     def test_the_first_paint_is_the_neutral_paintings_and_a_red_move_brings_the_reply(self):
         with WebPage() as page:
-            self.assertEqual(page.driver.title, "ヨルナミ")
+            self.assertEqual(page.run("return document.title"), "ヨルナミ")
             self.assertEqual(page.client_pixels(), expected_client(start_board()))
             self.assertEqual(page.board_area()[2:], (BOARD, BOARD))
 
@@ -48,25 +70,19 @@ class Page(unittest.TestCase):
             self.assertEqual(len(changed), 2)
             self.assertEqual(sorted(after[square] for square in changed), [BLUE_MAN, EMPTY])
 
-            # A right press cancels a selection; a press where the piece cannot go beeps and
-            # cancels it too.
+            # A press where the piece cannot go beeps and cancels the selection; a right press
+            # cancels one too (the last press: WebKit's driver may lose presses after it).
+            page.run(COUNT_TONES)
+            page.press_square(5, 7)
+            page.press_square(5, 3)
+            page.wait_for_board(after)
+            self.assertEqual(page.run("return window.tones"), 1)
             page.press_square(5, 7)
             after[(5, 7)] = RED_MAN_SELECTED
             page.wait_for_board(after)
             page.press_square(5, 7, button=3)
             after[(5, 7)] = RED_MAN
             page.wait_for_board(after)
-            page.driver.execute_script("""
-                window.tones = 0;
-                const make = AudioContext.prototype.createOscillator;
-                AudioContext.prototype.createOscillator = function () {
-                  window.tones += 1;
-                  return make.call(this);
-                };""")
-            page.press_square(5, 7)
-            page.press_square(5, 3)
-            page.wait_for_board(after)
-            self.assertEqual(page.driver.execute_script("return window.tones"), 1)
             self.assertEqual(page.client_pixels(), expected_client(after))
             self.assertEqual(page.errors(), [])
 
@@ -75,7 +91,7 @@ class Page(unittest.TestCase):
             left, top, width, height = page.board_area()
             self.assertEqual((width, height), (2 * BOARD, 2 * BOARD))
             board = start_board()
-            page.touch_at(left + 2 * (33 * 3 + 16), top + 2 * (33 * 5 + 16))  # square (5, 7)
+            page.touch_at(page.square_point(5, 7))
             board[(5, 7)] = RED_MAN_SELECTED
             page.wait_for_board(board)
             page.press_square(6, 6)
@@ -84,7 +100,8 @@ class Page(unittest.TestCase):
 
             # Each board pixel shows as a block of 2x2 screen pixels of its own colour.
             shot = os.path.join(page.profile, "page.png")
-            page.driver.save_screenshot(shot)
+            with open(shot, "wb") as file:
+                file.write(page.browser.screenshot())
             raw = subprocess.run(["convert", shot, "-crop", f"{width:.0f}x{height:.0f}"
                                   f"+{left:.0f}+{top:.0f}", "+repage", "-depth", "8", "rgb:-"],
                                  check=True, capture_output=True).stdout
@@ -96,10 +113,15 @@ class Page(unittest.TestCase):
 
     def test_a_phone_sized_screen_shows_the_board_at_a_whole_number_of_device_pixels(self):
         with WebPage(viewport=(360, 640, 3)) as page:
+            self.assertEqual(page.run("return devicePixelRatio"), 3)
             _, _, width, _ = page.board_area()
             self.assertEqual(width * 3 % BOARD, 0)
             self.assertLessEqual(width, 360)
             self.assertGreaterEqual(width * 3, 3 * BOARD)
+            board = start_board()
+            page.touch_at(page.square_point(7, 7))
+            board[(7, 7)] = RED_MAN_SELECTED
+            page.wait_for_board(board)
 
     def test_the_menu_and_the_dialog_by_keyboard(self):
         with WebPage() as page:
@@ -120,7 +142,7 @@ class Page(unittest.TestCase):
             for ident, (control,) in dialog["controls"].items():
                 self.assertTrue(control["fits"], control["text"])
             left, top, _, _ = page.board_area()
-            corner = page.driver.execute_script(
+            corner = page.run(
                 "const r = document.getElementById('settings').getBoundingClientRect();"
                 "return [r.left, r.top];")
             self.assertEqual(corner, [left, top])
@@ -155,23 +177,26 @@ class Page(unittest.TestCase):
             self.assertEqual(checked(page.dialog()), {ID["IDC_STRENGTH_4"], MEN_12, VS_HUMAN})
             page.keys("Escape")
 
-            # 終了: a page the script did not open stays open, says the game has ended, and
-            # starts again.
-            page.quit()
-            self.assertTrue(page.driver.find_element("id", "ended").is_displayed())
-            self.assertFalse(page.driver.find_element("id", "board").is_displayed())
-            page.driver.find_element("id", "again").click()
-            page.wait_for(lambda _: page.driver.execute_script(
-                "return performance.getEntriesByName('board-shown').length") == 1, "a new start")
-            page.wait_for_board(start_board())
+            # 終了: a page the script did not open, and with a history, stays open, says the
+            # game has ended, and starts again. (A tab of one page a script may close, and
+            # Firefox's window here was opened by its driver, as by a script.)
+            if ENGINE != "firefox":
+                page.load()
+                page.quit()
+                self.assertEqual(page.run("return [document.getElementById('ended').hidden, "
+                                          "document.getElementById('window').hidden]"),
+                                 [False, True])
+                page.run("document.getElementById('again').click()")
+                page.until(page.board_shown, "a new start")
+                page.wait_for_board(start_board())
             self.assertEqual(page.errors(), [])
 
-    def test_it_can_be_installed_and_after_one_visit_plays_with_the_network_cut(self):
+    def test_after_one_visit_it_plays_with_the_network_cut(self):
         with WebPage() as page:
-            page.wait_for(lambda _: page.driver.execute_script(
-                "return navigator.serviceWorker.controller !== null"), "the service worker")
-            self.assertEqual(page.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {}),
-                             {"installabilityErrors": []})
+            if ENGINE == "chromium":
+                self.assertEqual(page.browser.devtools("Page.getInstallabilityErrors", {}),
+                                 {"installabilityErrors": []})
+            page.run("await navigator.serviceWorker.ready")
             page.server.stop()
             page.load()
             self.assertEqual(page.client_pixels(), expected_client(start_board()))
@@ -181,18 +206,250 @@ class Page(unittest.TestCase):
             page.wait_for_board(board)
 
 
+class Update(unittest.TestCase):
+    """A new version uploaded file by file to a sub-path of a host that serves other apps too."""
+
+    def setUp(self):
+        self.host = tempfile.mkdtemp(prefix="yorunami-host-")
+        self.folder = os.path.join(self.host, "games", "yorunami")
+        shutil.copytree(PAGE, self.folder)
+        self.next = os.path.join(self.host, "next")
+        shutil.copytree(PAGE, self.next)
+        # The next version: a line in the page, a rule in the style sheet and a line in the
+        # page's script.
+        with open(os.path.join(self.next, "index.html"), "a") as html:
+            html.write('<meta name="version" content="next">\n')
+        with open(os.path.join(self.next, "style.css"), "a") as style:
+            style.write(':root { --version: "next"; }\n')
+        with open(os.path.join(self.next, "page.js"), "a") as script:
+            script.write("// the next version\n")
+        with open(os.path.join(PAGE, "sw.js")) as worker:
+            files = [line.split('"')[1] for line in worker if line.startswith('  ["')]
+        subprocess.run(["cmake", f"-DPAGE={self.next}", f"-DFILES={','.join(files[1:])}",
+                        f"-DTEMPLATE={SOURCES}/ui/web/sw.js.in", "-P",
+                        f"{SOURCES}/ui/web/service_worker.cmake"], check=True)
+
+    def tearDown(self):
+        shutil.rmtree(self.host, ignore_errors=True)
+
+    def upload(self, *names):
+        for name in names:
+            shutil.copyfile(os.path.join(self.next, name), os.path.join(self.folder, name))
+
+    @staticmethod
+    def version(page):
+        """The version of the page, of the style it shows and of the script it is given."""
+        return page.run("""
+            const html = document.querySelector("meta[name=version]") !== null;
+            const style = getComputedStyle(document.documentElement).getPropertyValue("--version");
+            const script = await (await fetch("page.js")).text();
+            return [html, style.includes("next"), script.includes("the next version")]
+              .map((next) => (next ? "next" : "first"));""")
+
+    @staticmethod
+    def settled(page):
+        """Waits until the browser has done with checking for a new version; whether one waits."""
+        return page.run("""
+            const registration = await navigator.serviceWorker.ready;
+            await registration.update().catch(() => null);
+            while (registration.installing) await new Promise((r) => setTimeout(r, 100));
+            return registration.waiting !== null;""")
+
+    def test_players_stay_on_their_version_until_the_next_has_all_come_then_move_to_it(self):
+        server = PageServer(self.host, at="games/yorunami/")
+        with WebPage(server=server) as page:
+            page.run("await navigator.serviceWorker.ready")
+            # What others keep on this host: another app, and this game at another path; and a
+            # cache of this game's first naming, which goes with the next version.
+            others = ["another app", f"yorunami {server.origin}/games/other/ 0123456789abcdef"]
+            page.run(f"""for (const name of {others + ["yorunami-0123456789abcdef"]}) {{
+                           await (await caches.open(name)).put("x", new Response("x")); }}""")
+            page.load()
+            self.assertEqual(self.version(page), ["first"] * 3)
+
+            # Half uploaded: everything but the style sheet. Players keep the first version.
+            self.upload(*[name for name in os.listdir(self.next) if name != "style.css"])
+            for _ in range(3):
+                page.reload()
+                self.assertEqual(self.version(page), ["first"] * 3)
+                self.assertFalse(self.settled(page))
+
+            # The rest: within a few loads players move to the next version, whole, even with
+            # another page of the game open (where browsers keep a new version waiting); an open
+            # page keeps its own until it is loaded again.
+            page.run("window.open(location.href)")
+            self.upload("style.css")
+            seen = []
+            for _ in range(4):
+                page.reload()
+                seen.append(self.version(page))
+                if seen[-1] == ["next"] * 3:
+                    break
+                self.settled(page)
+                seen.append(self.version(page))
+            self.assertEqual(seen[-1], ["next"] * 3, seen)
+            for version in seen:
+                self.assertEqual(len(set(version)), 1, seen)
+            kept = page.run("return caches.keys()")
+            self.assertEqual([name for name in kept if name.startswith("yorunami ")
+                              and "games/yorunami" in name], [
+                f"yorunami {server.address} " + self.next_version()])
+            for name in others:
+                self.assertIn(name, kept)
+            self.assertNotIn("yorunami-0123456789abcdef", kept)
+
+            # Taken off the host as its README says: players' copies go, with the worker.
+            for name in os.listdir(self.folder):
+                os.remove(os.path.join(self.folder, name))
+            shutil.copyfile(os.path.join(self.next, "sw-retired.js"),
+                            os.path.join(self.folder, "sw.js"))
+            page.open()
+            page.until(lambda: page.run("return !document.getElementById('board')"),
+                       "the host's own page")
+            self.assertEqual(page.run("""
+                const registrations = await navigator.serviceWorker.getRegistrations();
+                return [registrations.length, await caches.keys()];"""), [0, others])
+
+    def next_version(self):
+        with open(os.path.join(self.next, "sw.js")) as worker:
+            return next(line.split('"')[1] for line in worker if line.startswith("const VERSION"))
+
+
+class Failures(unittest.TestCase):
+    """Starts that fail say why and what to do; so does a game that stops later."""
+
+    def status_of(self, page):
+        page.until(lambda: "読み込み中" not in (page.status() or "読み込み中"), "a message",
+                   timeout=30)
+        self.assertFalse(page.board_shown())
+        return page.status()
+
+    @only_in_chromium
+    def test_a_start_that_fails_says_why_and_what_to_do(self):
+        cases = [({"missing": ["menu.js"]}, "could not be loaded"),
+                 ({"types": {"settings.js": "text/plain"}}, "could not be loaded"),
+                 ({"missing": ["yorunami.wasm"]}, "(yorunami.wasm) could not be loaded"),
+                 ({"stalled": ["yorunami.wasm"]}, "has not appeared yet")]
+        for serving, message in cases:
+            with self.subTest(**serving), WebPage(server=PageServer(PAGE, **serving),
+                                                  wait=False) as page:
+                self.assertIn(message, self.status_of(page))
+                self.assertEqual(page.run("return document.getElementById('status').role"),
+                                 "status")
+        # A browser without <dialog> (as iOS before 15.4) is told so.
+        with WebPage(before_load="delete window.HTMLDialogElement", wait=False) as page:
+            self.assertIn("This browser cannot run the game: it lacks <dialog>",
+                          self.status_of(page))
+        # A .wasm served with another type still plays.
+        types = {"yorunami.wasm": "application/octet-stream"}
+        with WebPage(server=PageServer(PAGE, types=types)) as page:
+            self.assertIsNone(page.status())
+
+    @only_in_chromium
+    def test_a_game_that_stops_offers_a_reload(self):
+        # Every call into the module fails once the test says so, as after a trap.
+        fails = """
+            window.breakTheGame = false;
+            const instantiate = WebAssembly.instantiateStreaming;
+            WebAssembly.instantiateStreaming = async (...args) => {
+              const result = await instantiate(...args);
+              const exports = { ...result.instance.exports };
+              for (const [name, call] of Object.entries(exports)) {
+                if (typeof call === "function") {
+                  exports[name] = (...a) => {
+                    if (window.breakTheGame) throw new WebAssembly.RuntimeError("unreachable");
+                    return call(...a);
+                  };
+                }
+              }
+              return { module: result.module, instance: { exports } };
+            };"""
+        with WebPage(before_load=fails) as page:
+            self.assertIsNone(page.status())
+            page.run("window.breakTheGame = true")
+            page.press_square(3, 7)
+            page.until(lambda: page.status() is not None, "a message")
+            self.assertIn("The game has stopped. Reload the page", page.status())
+            page.run("document.getElementById('reload').click()")
+            page.until(page.board_shown, "the game again")
+
+
+class TouchSoundAndScreens(unittest.TestCase):
+    @only_in_chromium
+    def test_fingers_menus_and_sound(self):
+        with WebPage() as page:
+            # The first tap, rejected, is heard: the sound wakes when the touch ends. (As on a
+            # phone, the sound starts suspended and resumes only in a gesture that grants it;
+            # headless Chromium would let any page sound.)
+            page.run(COUNT_TONES + """
+                window.AudioContext = class extends AudioContext {
+                  constructor() { super(); this.suspend(); window.sound = this; }
+                  resume() {
+                    return navigator.userActivation.isActive ? super.resume()
+                      : Promise.reject(new DOMException("no gesture", "NotAllowedError"));
+                  } };""")
+            board = start_board()
+            page.touch_at(page.square_point(2, 6))
+            page.until(lambda: page.run("return window.sound.state") == "running",
+                       "the sound to run")
+            self.assertEqual(page.run("return window.tones"), 1)
+
+            # Of two fingers only the first presses.
+            page.touch_at(page.square_point(5, 7), page.square_point(6, 6))
+            board[(5, 7)] = RED_MAN_SELECTED
+            page.wait_for_board(board)
+            time.sleep(0.3)
+            self.assertEqual(page.read_board(), board)
+
+            # A tap on another menu's title opens that menu; a press outside an open menu only
+            # closes it.
+            titles = page.run("return [...document.querySelectorAll('[aria-haspopup]')].map("
+                              "(t) => { const r = t.getBoundingClientRect();"
+                              "return [r.left + r.width / 2, r.top + r.height / 2]; })")
+            expanded = "return [...document.querySelectorAll('[aria-haspopup]')].map(" \
+                       "(t) => t.getAttribute('aria-expanded'))"
+            page.touch_at(titles[0])
+            page.touch_at(titles[1])
+            self.assertEqual(page.run(expanded), ["false", "true"])
+            page.press_square(6, 6)
+            self.assertEqual(page.run(expanded), ["false", "false"])
+            time.sleep(0.3)
+            self.assertEqual(page.read_board(), board)
+
+    @unittest.skipUnless(ENGINE == "firefox", "Chromium's emulation does not tell the page")
+    def test_moved_to_a_screen_of_another_density_the_board_is_fitted_again(self):
+        with WebPage() as page:
+            self.assertEqual(page.board_area()[2], BOARD)
+            page.browser.viewport(640, 480, 2)  # the same size: no resize
+            page.until(lambda: page.board_area()[2] == 396, "the board refitted")
+
+    @only_in_chromium
+    def test_the_dialog_is_laid_out_alike_where_the_canvas_cannot_measure_a_line(self):
+        with WebPage() as page:
+            page.menu(1, 1)
+            measured = page.dialog()["controls"]
+        no_measure = "delete TextMetrics.prototype.fontBoundingBoxAscent;" \
+                     "delete TextMetrics.prototype.fontBoundingBoxDescent;"
+        with WebPage(before_load=no_measure) as page:
+            page.menu(1, 1)
+            self.assertEqual(page.dialog()["controls"], measured)
+
+
 class SearchInChromium(unittest.TestCase):
+    @only_in_chromium
     def test_the_bench_finds_the_same_moves_values_and_leaves_as_everywhere(self):
         output = bench_in_chromium(os.environ["YORUNAMI_CLI"])
         self.assertIn("signature f3558a17dd7748cd", output)
         print(output.splitlines()[-1])
 
 
+@only_in_chromium
 class WonOnThePage(scenario.GameToTheEnd):
     program = WebPage
     expected_result = WIN_PICTURE
 
 
+@only_in_chromium
 class LostOnThePage(scenario.GameToTheEnd):
     program = WebPage
     choose_red = staticmethod(scenario.choose_losing_red_move)

@@ -58,8 +58,10 @@ export function buildMenuBar(container, menus, runCommand, board) {
       popup.append(line);
     }
     title.addEventListener("click", () => (popup.hidden ? open(index, false) : close()));
-    title.addEventListener("mouseenter", () => {
-      if (openIndex() >= 0 && openIndex() !== index) {
+    // With a menu open, the mouse moving onto another title opens that menu; a touch does not
+    // hover, and its compatibility hover before the tap's click would undo what the tap asked.
+    title.addEventListener("pointerenter", (event) => {
+      if (event.pointerType === "mouse" && openIndex() >= 0 && openIndex() !== index) {
         open(index, false);
       }
     });
@@ -124,12 +126,15 @@ export function buildMenuBar(container, menus, runCommand, board) {
     event.preventDefault();
   });
 
-  // A press anywhere else closes an open menu.
-  document.addEventListener("pointerdown", (event) => {
-    if (!bar.contains(event.target)) {
+  // A press anywhere else closes an open menu and does nothing more, as a desktop menu swallows
+  // the click that closes it.
+  window.addEventListener("pointerdown", (event) => {
+    if (openIndex() >= 0 && !bar.contains(event.target)) {
       close();
+      event.stopPropagation();
+      event.preventDefault();
     }
-  });
+  }, { capture: true });
 
   // F10 goes to the menu bar's first menu, where the browser lets the page have the key.
   document.addEventListener("keydown", (event) => {

@@ -4,7 +4,7 @@
 import createYorunami from "./yorunami.js";
 import { buildMenuBar } from "./menu.js";
 import { SettingsDialog } from "./settings.js";
-import { beep, wakeSound } from "./sound.js";
+import { beep } from "./sound.js";
 
 const BOARD_PIXELS = 264;
 // At most this many times the board's own size on the screen, however large the window.
@@ -14,15 +14,14 @@ const canvas = document.getElementById("board");
 const context = canvas.getContext("2d");
 let dialog = null;
 
-// Until the module has loaded, the page says so; where it cannot load, the page says why.
+// Until the board is shown the status line says the page is loading; a failure to start is
+// reported there by loading.js, which started this module.
 const status = document.getElementById("status");
 const game = await createYorunami({
   onBeep: beep,
   onQuit: quit,
   onOpenSettings: (checked) => dialog.open(checked),
-}).catch((error) => {
-  status.textContent = `ゲームを読み込めませんでした。 The game could not load. (${error})`;
-  throw error;
+  onAbort: stopped,
 });
 const description = JSON.parse(game.UTF8ToString(game._pageDescription()));
 
@@ -35,8 +34,26 @@ function showBoard() {
 
 // Each call into the game leaves the board painted.
 function play(call) {
-  call();
+  try {
+    call();
+  } catch (error) {
+    stopped(error);
+    throw error;
+  }
   showBoard();
+}
+
+// The module has stopped (it aborted, or a call into it failed) after the board was shown: it
+// cannot go on, so the page offers to start it again. A failure before that is the start's.
+function stopped() {
+  if (performance.getEntriesByName("board-shown").length === 0) {
+    return;
+  }
+  document.getElementById("status-text").textContent =
+    "ゲームが止まりました。再読み込みすると、始めから遊べます。" +
+    " The game has stopped. Reload the page to play again from the start.";
+  document.getElementById("reload").hidden = false;
+  status.hidden = false;
 }
 
 // A whole number of device pixels for each board pixel, as many as fit, so that the board stays
@@ -58,9 +75,13 @@ function boardPixel(event) {
   return [at(event.clientX - area.left, area.width), at(event.clientY - area.top, area.height)];
 }
 
-// A touch, a pen or the mouse's left button is a left press; the right button a right press.
+// A touch, a pen or the mouse's left button is a left press; the right button a right press. Of
+// several fingers on the board only the first presses.
 canvas.addEventListener("pointerdown", (event) => {
-  wakeSound();
+  if (!event.isPrimary) {
+    event.preventDefault();
+    return;
+  }
   if (event.button === 0) {
     const [x, y] = boardPixel(event);
     play(() => game._pageLeftPress(x, y));
@@ -102,9 +123,16 @@ dialog = new SettingsDialog(document.getElementById("settings"), description.dia
 });
 buildMenuBar(document.getElementById("menu-bar"), description.menu, runCommand, canvas);
 
+// Fitted again when the window changes size, and when it moves to a screen of another density.
+function fitBoardToScreen() {
+  fitBoard();
+  window.matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
+    .addEventListener("change", fitBoardToScreen, { once: true });
+}
+
 document.title = description.title;
 window.addEventListener("resize", fitBoard);
-fitBoard();
+fitBoardToScreen();
 play(() => game._pageStart());
 status.hidden = true;
 performance.mark("board-shown");

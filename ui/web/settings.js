@@ -11,10 +11,23 @@ function measureFont(font) {
   const context = document.createElement("canvas").getContext("2d");
   context.font = font;
   const metrics = context.measureText(ALPHABET);
-  return [
-    Math.round(metrics.width),
-    Math.round(metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent),
-  ];
+  const line = metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent;
+  return [Math.round(metrics.width), Math.round(Number.isFinite(line) ? line : lineOfText(font))];
+}
+
+// Where the canvas cannot tell the font's ascent and descent (Firefox before 116), the height of
+// a line of text in the font, which spans the same.
+function lineOfText(font) {
+  const sample = document.createElement("span");
+  sample.style.font = font;
+  sample.style.lineHeight = "normal";
+  sample.style.position = "absolute";
+  sample.style.visibility = "hidden";
+  sample.textContent = ALPHABET;
+  document.body.append(sample);
+  const height = sample.getBoundingClientRect().height;
+  sample.remove();
+  return height;
 }
 
 export class SettingsDialog {

@@ -1,17 +1,24 @@
 // The beep of a rejected press: a short tone through Web Audio. Browsers let a page make sound
-// only after a person's gesture, so every press wakes the sound first.
+// only after a person's gesture, and not every event counts as one: a touch grants it only when
+// it ends, a key when it goes down. So every such event wakes the sound, and the first rejected
+// tap on a phone, made on the touch's start, is heard when the touch ends.
 let audio = null;
 
-export function wakeSound() {
+function wakeSound() {
   if (audio === null && window.AudioContext) {
     audio = new AudioContext();
   }
-  if (audio !== null && audio.state === "suspended") {
-    audio.resume();
+  // WebKit leaves the sound "interrupted" after a call, others "suspended" until a gesture.
+  if (audio !== null && audio.state !== "running") {
+    audio.resume().catch(() => null);
   }
+}
+for (const gesture of ["pointerdown", "pointerup", "touchend", "keydown"]) {
+  document.addEventListener(gesture, wakeSound, { capture: true, passive: true });
 }
 
 export function beep() {
+  wakeSound();
   if (audio === null) {
     return;
   }
