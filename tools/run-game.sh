@@ -3,43 +3,35 @@
 #   tools/run-game.sh            the Linux desktop program (Qt), build/desktop/ui/yorunami
 #   tools/run-game.sh --windows  the Windows program under Wine: its 64-bit build, from the same
 #                                sources as the 32-bit game for Windows, build/win32/ui/yorunami.exe
-#   tools/run-game.sh --web      the web page, build/web-page/page: served from 127.0.0.1 on a free
-#                                port and opened in the desktop's browser where there is one;
+#   tools/run-game.sh --web      the web page, build/web-page/page: served from 127.0.0.1 on port
+#     [--port N] [--lan]         8264 (another free one when that is taken, or N) and opened in
+#                                the desktop's browser where there is one; --lan also serves it on
+#                                the local network and prints the address to open on a phone;
 #                                Ctrl+C stops the server
 # The first two need a desktop session to show the window in.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+usage="usage: tools/run-game.sh [--windows | --web [--port N] [--lan]]"
 case "${1:-}" in
     "") program=desktop ;;
     --windows) program=windows ;;
     --web) program=web ;;
-    -h | --help) sed -n '2,9s/^# \?//p' "$0"; exit 0 ;;
-    *) echo "usage: tools/run-game.sh [--windows | --web]" >&2; exit 2 ;;
+    -h | --help) sed -n '2,11s/^# \?//p' "$0"; exit 0 ;;
+    *) echo "$usage" >&2; exit 2 ;;
 esac
+shift || true
+if [ "$program" != web ] && [ $# -ne 0 ]; then
+    echo "$usage" >&2
+    exit 2
+fi
 
 if [ "$program" = web ]; then
     tools/install-packages.sh web
     echo "Building the web page"
     cmake --preset web-page >/dev/null
     cmake --build --preset web-page
-    page=$PWD/build/web-page/page
-    cd "$page"
-    # A free port, chosen by the server itself; its first line names it.
-    exec 3< <(exec python3 -u -m http.server 0 --bind 127.0.0.1 2>/dev/null)
-    server=$!
-    trap 'kill "$server" 2>/dev/null' EXIT
-    read -r line <&3
-    port=$(sed -n 's/.* port \([0-9]*\) .*/\1/p' <<<"$line")
-    address="http://127.0.0.1:$port/"
-    echo "The game is served from $page"
-    echo "Open $address in a browser; Ctrl+C stops the server."
-    if { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; } && command -v xdg-open >/dev/null
-    then
-        xdg-open "$address" >/dev/null 2>&1 || true
-    fi
-    wait "$server"
-    exit 0
+    exec python3 tools/serve-page.py build/web-page/page --open "$@"
 fi
 
 if [ -z "${DISPLAY:-}" ] && { [ "$program" = windows ] || [ -z "${WAYLAND_DISPLAY:-}" ]; }; then
