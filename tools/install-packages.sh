@@ -26,8 +26,11 @@ all=(
     # the Windows program's checks, and both programs on a virtual display (with a window
     # manager for the screenshots)
     icoutils xvfb xdotool x11-utils imagemagick python3 openbox
-    # the web page in Chromium, driven from Debian's Python
-    chromium chromium-driver python3-selenium
+    # the web page in the three browser engines, driven from Debian's Python: Chromium through
+    # its driver, Firefox over WebDriver BiDi (a websocket), WebKit's MiniBrowser through its
+    # driver
+    chromium chromium-driver python3-selenium firefox-esr python3-websocket webkit2gtk-driver
+    libwebkit2gtk-4.1-0
 )
 
 purpose=${1:-all}
@@ -45,11 +48,19 @@ missing=()
 for package in "${packages[@]}"; do
     dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
 done
+# apt's own output, hundreds of lines, goes to a log that is shown only when it fails.
 if [ ${#missing[@]} -ne 0 ]; then
-    echo "Installing: ${missing[*]}"
-    run_as_root apt-get update -q
-    run_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-        "${missing[@]}"
+    echo "Installing ${#missing[@]} Debian packages, with what they need: ${missing[*]}"
+    log=$(mktemp)
+    if ! { run_as_root apt-get update -qq &&
+        run_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+            --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+        cat "$log" >&2
+        echo "tools/install-packages.sh: apt-get failed (its output is above)" >&2
+        rm -f "$log"
+        exit 1
+    fi
+    rm -f "$log"
 fi
 
 # The Windows program runs under Wine in the Japanese locale.

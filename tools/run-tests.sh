@@ -12,16 +12,36 @@
 #   win64         the 64-bit Windows program, checked, and its end-to-end tests under Wine
 #   web           the engine's, controller's and painting's tests and the driver's as
 #                 WebAssembly under node (the bench signature among them); the page in Chromium,
-#                 the search there, and the page's zip
+#                 Firefox and WebKit, the search in Chromium, and the page's zip
+# Every preset runs, whatever the one before it did; the last line counts the tests of them all.
 # The search's whole differential corpus runs apart: ctest --preset full (after the native build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-packages.sh
 
+passed=0
+failed=0
+unbuilt=()
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 for preset in native native-clang sanitize fuzz win32 win64 web; do
     echo "=== $preset ==="
-    cmake --preset "$preset"
-    cmake --build --preset "$preset"
-    ctest --preset "$preset"
+    if ! { cmake --preset "$preset" && cmake --build --preset "$preset"; }; then
+        unbuilt+=("$preset")
+        continue
+    fi
+    ctest --preset "$preset" | tee "$log" || true
+    # ctest's summary: "P% tests passed, F tests failed out of T"
+    failures="" total=""
+    read -r failures total < <(sed -n 's/.* tests passed, \([0-9]*\) tests failed out of \([0-9]*\)$/\1 \2/p' "$log") || true
+    passed=$((passed + ${total:-0} - ${failures:-0}))
+    failed=$((failed + ${failures:-0}))
+    [ -n "${total:-}" ] || unbuilt+=("$preset (no tests ran)")
 done
+echo
+if [ ${#unbuilt[@]} -ne 0 ]; then
+    echo "did not build or run: ${unbuilt[*]}"
+fi
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ] && [ ${#unbuilt[@]} -eq 0 ]
