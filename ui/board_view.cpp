@@ -6,13 +6,13 @@ void drawGrid(DrawingSurface& surface) {
     constexpr int last = BoardPixels - 1;
     const PixelPoint frame[] = {{0, 0}, {last, 0}, {last, last}, {0, last}, {0, 0}};
     for (int i = 0; i + 1 < 5; ++i) {
-        surface.drawLine(frame[i], frame[i + 1]);
+        surface.drawLine(frame[i], frame[i + 1], LineColour::Black);
     }
     for (int x = 0; x < BoardPixels; x += CellPixels) {
-        surface.drawLine({x, 0}, {x, BoardPixels});
+        surface.drawLine({x, 0}, {x, BoardPixels}, LineColour::Black);
     }
     for (int y = 0; y < BoardPixels; y += CellPixels) {
-        surface.drawLine({0, y}, {BoardPixels, y});
+        surface.drawLine({0, y}, {BoardPixels, y}, LineColour::Black);
     }
 }
 
@@ -31,6 +31,23 @@ void drawPieces(DrawingSurface& surface) {
 void paintBoard(DrawingSurface& surface) {
     drawGrid(surface);
     drawPieces(surface);
+}
+
+void drawCursor(DrawingSurface& surface, BoardSquare square) {
+    const PixelRect cell = cellOfSquare(square.x, square.y);
+    constexpr LineColour rings[] = {LineColour::Black, LineColour::Black,
+                                    LineColour::White}; // from the picture's edge in
+    for (int inset = 1; inset <= 3; ++inset) {
+        const int left = cell.left + inset;
+        const int top = cell.top + inset;
+        const int right = cell.left + PicturePixels - 1 - inset;
+        const int bottom = cell.top + PicturePixels - 1 - inset;
+        const LineColour colour = rings[inset - 1];
+        surface.drawLine({left, top}, {right, top}, colour);
+        surface.drawLine({right, top}, {right, bottom}, colour);
+        surface.drawLine({right, bottom}, {left, bottom}, colour);
+        surface.drawLine({left, bottom}, {left, top}, colour);
+    }
 }
 
 int centredPosition(int screenStart, int screenExtent, int windowExtent) {

@@ -9,6 +9,8 @@
 
 // The main window's title, UTF-8.
 constexpr const char* GameTitle = "ヨルナミ";
+// The board's name for a screen reader.
+constexpr const char* BoardName = "盤";
 
 constexpr int CellPixels = 33;
 constexpr int PicturePixels = 32;
@@ -30,13 +32,16 @@ struct PixelRect {
     int bottom;
 };
 
+// The grid is black; the keyboard's cursor is black and white.
+enum class LineColour { Black, White };
+
 // What painting needs of a surface. Erasing an invalidated area to white is the platform's part:
 // it happens before every paint, with the window class's white brush.
 class DrawingSurface {
 public:
     virtual ~DrawingSurface() = default;
-    // A one-pixel black line from `from` up to, but not including, `to`.
-    virtual void drawLine(PixelPoint from, PixelPoint to) = 0;
+    // A one-pixel line from `from` up to, but not including, `to`.
+    virtual void drawLine(PixelPoint from, PixelPoint to, LineColour colour) = 0;
     // The 32x32 picture of a square code, unchanged, with its top-left corner at `at`.
     virtual void copyPicture(int squareCode, PixelPoint at) = 0;
 };
@@ -52,6 +57,10 @@ struct BoardSquare {
     int x;
     int y;
 };
+
+// The keyboard's cursor on a square: a frame inside its picture, two black rings round a white
+// one, which shows on the white ground, on every disc and on both selected colours.
+void drawCursor(DrawingSurface& surface, BoardSquare square);
 
 // Where a window of the given extent starts when it is centred on a screen, along one axis: the
 // screen's start plus half the room left, in signed division that truncates towards zero. A window

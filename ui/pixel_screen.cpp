@@ -21,32 +21,55 @@ bool inside(const PixelRect& area, int x, int y) {
 
 } // namespace
 
-PixelPicture decodeBitmap(const unsigned char* bytes, std::size_t size) {
-    constexpr std::size_t PaletteAt = 54; // after the file and information headers
-    if (size < PaletteAt + 16 * 4 || bytes[0] != 'B' || bytes[1] != 'M' ||
-        littleEndian(bytes + 28, 2) != 4 || littleEndian(bytes + 30, 4) != 0) {
+namespace {
+
+constexpr std::size_t FileHeaderSize = 14;
+constexpr std::size_t InfoHeaderSize = 40;
+constexpr std::size_t PaletteSize = 16 * 4;
+
+// The pixels of a 4-bit bitmap from its information header on; its pixels `bitsAt` bytes in.
+PixelPicture decodeInfoAndBits(const unsigned char* info, std::size_t size, std::size_t bitsAt) {
+    if (size < InfoHeaderSize + PaletteSize || littleEndian(info + 14, 2) != 4 ||
+        littleEndian(info + 16, 4) != 0) {
         return {};
     }
-    const int width = static_cast<int>(littleEndian(bytes + 18, 4));
-    const int height = static_cast<int>(littleEndian(bytes + 22, 4)); // rows bottom first
-    const std::size_t offset = littleEndian(bytes + 10, 4);
+    const int width = static_cast<int>(littleEndian(info + 4, 4));
+    const int height = static_cast<int>(littleEndian(info + 8, 4)); // rows bottom first
     const std::size_t stride = static_cast<std::size_t>((width * 4 + 31) / 32 * 4);
-    if (width <= 0 || height <= 0 || offset + stride * static_cast<std::size_t>(height) > size) {
+    if (width <= 0 || height <= 0 || bitsAt + stride * static_cast<std::size_t>(height) > size) {
         return {};
     }
     PixelPicture picture{width, height, {}};
     picture.pixels.reserve(static_cast<std::size_t>(width * height));
     for (int y = 0; y < height; ++y) {
         const unsigned char* row =
-            bytes + offset + stride * static_cast<std::size_t>(height - 1 - y);
+            info + bitsAt + stride * static_cast<std::size_t>(height - 1 - y);
         for (int x = 0; x < width; ++x) {
             const unsigned index = x % 2 == 0 ? row[x / 2] >> 4 : row[x / 2] & 15U;
-            const unsigned char* entry = bytes + PaletteAt + 4 * index; // blue, green, red
+            const unsigned char* entry = info + InfoHeaderSize + 4 * index; // blue, green, red
             picture.pixels.push_back(Black | std::uint32_t{entry[0]} << 16 |
                                      std::uint32_t{entry[1]} << 8 | entry[2]);
         }
     }
     return picture;
+}
+
+} // namespace
+
+PixelPicture decodeBitmap(const unsigned char* bytes, std::size_t size) {
+    if (size < FileHeaderSize || bytes[0] != 'B' || bytes[1] != 'M') {
+        return {};
+    }
+    const std::size_t bitsAt = littleEndian(bytes + 10, 4);
+    if (bitsAt < FileHeaderSize) {
+        return {};
+    }
+    return decodeInfoAndBits(bytes + FileHeaderSize, size - FileHeaderSize,
+                             bitsAt - FileHeaderSize);
+}
+
+PixelPicture decodeBitmapResource(const unsigned char* bytes, std::size_t size) {
+    return decodeInfoAndBits(bytes, size, InfoHeaderSize + PaletteSize);
 }
 
 // Painting into the pixels, only where they are stale.
@@ -55,11 +78,11 @@ public:
     explicit Surface(PixelScreen& screen) : screen(screen) {}
 
     // The painting draws only lines across or down; the end point is not drawn.
-    void drawLine(PixelPoint from, PixelPoint to) override {
+    void drawLine(PixelPoint from, PixelPoint to, LineColour colour) override {
         const int stepX = to.x > from.x ? 1 : to.x < from.x ? -1 : 0;
         const int stepY = to.y > from.y ? 1 : to.y < from.y ? -1 : 0;
         for (PixelPoint p = from; p.x != to.x || p.y != to.y; p.x += stepX, p.y += stepY) {
-            set(p.x, p.y, Black);
+            set(p.x, p.y, colour == LineColour::Black ? Black : White);
         }
     }
 
@@ -96,7 +119,7 @@ void PixelScreen::markStale(const PixelRect& area) {
     }
 }
 
-void PixelScreen::paintStale() {
+void PixelScreen::paintStale(std::optional<BoardSquare> cursor) {
     if (stale.empty()) {
         return;
     }
@@ -107,6 +130,9 @@ void PixelScreen::paintStale() {
         }
     }
     paintBoard(surface);
+    if (cursor) {
+        drawCursor(surface, *cursor);
+    }
     stale.clear();
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // A picture's pixels, rows top first. Each pixel is the bytes red, green, blue and alpha in that
@@ -22,6 +23,9 @@ struct PixelPicture {
 // The pixels of an uncompressed bitmap file of 4 bits per pixel, as the game's pictures are
 // stored; a picture of no pixels when the bytes are not such a file.
 PixelPicture decodeBitmap(const unsigned char* bytes, std::size_t size);
+// The same for a bitmap as a Windows program holds it in its resources: the file without its
+// first 14 bytes, the pixels right after the palette.
+PixelPicture decodeBitmapResource(const unsigned char* bytes, std::size_t size);
 
 class PixelScreen {
 public:
@@ -29,7 +33,8 @@ public:
 
     void markStale(const PixelRect& area);
     void markAllStale() { markStale({0, 0, BoardPixels, BoardPixels}); }
-    void paintStale();
+    // The board where it is stale, with the keyboard's cursor where there is one.
+    void paintStale(std::optional<BoardSquare> cursor = std::nullopt);
     // Drawn after what is stale has been painted, as a window paints what was asked first.
     void drawOver(const PixelPicture& picture);
 

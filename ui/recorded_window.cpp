@@ -1,7 +1,5 @@
 #include "ui/recorded_window.h"
 
-#include "ui/window_layer.h"
-
 #include <algorithm>
 
 int WindowRecord::count(WindowRequest::Kind kind) const {
@@ -29,4 +27,8 @@ void drawWinPicture() {
 
 void drawLosePicture() {
     windowRecord().requests.push_back({WindowRequest::LosePicture, 0, 0});
+}
+
+void boardEvent(const BoardEvent& event) {
+    windowRecord().events.push_back(event);
 }

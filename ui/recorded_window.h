@@ -1,6 +1,9 @@
 // A window layer without a window: it records every request of the turn controller, so that the
-// headless driver and the tests can see the beeps, repaints and result pictures a press caused.
+// headless driver and the tests can see the beeps, repaints, result pictures and board events a
+// press caused.
 #pragma once
+
+#include "ui/window_layer.h"
 
 #include <vector>
 
@@ -17,9 +20,13 @@ constexpr bool operator==(const WindowRequest& a, const WindowRequest& b) {
 
 struct WindowRecord {
     std::vector<WindowRequest> requests;
+    std::vector<BoardEvent> events; // apart: what is told, beside what is drawn
 
     int count(WindowRequest::Kind kind) const;
-    void clear() { requests.clear(); }
+    void clear() {
+        requests.clear();
+        events.clear();
+    }
 };
 
 // Everything requested since the last clear.

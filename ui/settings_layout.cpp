@@ -36,6 +36,19 @@ const DialogControl settingsControls[SettingsControlCount] = {
     {NoControlId, ControlKind::GroupBox, "駒の数", {12, 41, 77, 24}, false, false},
 };
 
+const DialogControl* frameAround(const DialogControl& control) {
+    const DialogRect inner = control.place;
+    for (const DialogControl& frame : settingsControls) {
+        const DialogRect outer = frame.place;
+        if (frame.kind == ControlKind::GroupBox && &frame != &control && inner.x >= outer.x &&
+            inner.y >= outer.y && inner.x + inner.width <= outer.x + outer.width &&
+            inner.y + inner.height <= outer.y + outer.height) {
+            return &frame;
+        }
+    }
+    return nullptr;
+}
+
 DialogBaseUnits baseUnitsFor(int widthOfLatinAlphabet, int lineHeight) {
     return {(widthOfLatinAlphabet / 26 + 1) / 2, lineHeight};
 }

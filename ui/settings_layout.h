@@ -31,6 +31,14 @@ constexpr int CancelButtonId = 2;
 constexpr const char* SettingsCaption = "設定";
 constexpr const char* SettingsFontFace = "ＭＳ Ｐゴシック";
 constexpr int SettingsFontPoints = 9;
+// Where the face is missing: its metric-compatible stand-ins, then the usual Japanese interface
+// fonts of Windows, macOS and iOS, and Android, for a front end that picks its own.
+constexpr const char* SettingsFontFallbacks[] = {
+    "MS PGothic",       "IPAPGothic",   "IPA PGothic",        "IPA Pゴシック",
+    "Meiryo UI",        "Yu Gothic UI", "Hiragino Sans",      "Hiragino Kaku Gothic ProN",
+    "Noto Sans CJK JP", "Noto Sans JP", "Droid Sans Japanese"};
+// The text whose width gives the dialog's base width: the 52 Latin letters.
+constexpr const char* BaseUnitSample = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 constexpr DialogRect SettingsPlace{0, 0, 143, 135};
 
 constexpr std::size_t SettingsControlCount = 23;
@@ -44,6 +52,10 @@ struct DialogBaseUnits {
 };
 
 DialogBaseUnits baseUnitsFor(int widthOfLatinAlphabet, int lineHeight);
+
+// The group box a control stands in, by their places; none for a control in no frame. A radio
+// group is named by its frame.
+const DialogControl* frameAround(const DialogControl& control);
 
 // A rectangle in dialog units as pixels: x and width in quarters of the base width, y and height
 // in eighths of the base height, rounded to the nearest pixel.

@@ -43,6 +43,21 @@ bool capturesTowards(int code, int dy) {
     }
 }
 
+// A press that plays nothing: the beep, and the same said.
+void reject() {
+    soundBeep();
+    boardEvent({BoardEvent::Kind::Rejected});
+}
+
+int plainCode(int code) {
+    for (const SelectionPair& pair : selectionPairs) {
+        if (code == pair.selected) {
+            return pair.plain;
+        }
+    }
+    return code;
+}
+
 void markSelected() {
     const int code = game.getSquare(currentMove.fromX, currentMove.fromY);
     for (const SelectionPair& pair : selectionPairs) {
@@ -54,11 +69,7 @@ void markSelected() {
 
 void unmarkSelected() {
     const int code = game.getSquare(currentMove.fromX, currentMove.fromY);
-    for (const SelectionPair& pair : selectionPairs) {
-        if (code == pair.selected) {
-            game.setSquare(currentMove.fromX, currentMove.fromY, pair.plain);
-        }
-    }
+    game.setSquare(currentMove.fromX, currentMove.fromY, plainCode(code));
 }
 
 void trySelect() {
@@ -66,12 +77,12 @@ void trySelect() {
     captureRequired = game.sideHasCapture(side);
     const int code = game.getSquare(currentMove.fromX, currentMove.fromY);
     if (!isPieceOf(code, side)) {
-        soundBeep();
+        reject();
         return;
     }
     // Captures are compulsory: while the side can capture, only a capturing piece is taken.
     if (captureRequired == 1 && game.canCapture(currentMove.fromX, currentMove.fromY, side) == 0) {
-        soundBeep();
+        reject();
         return;
     }
     markSelected();
@@ -93,17 +104,38 @@ bool isLegalCapture(int side, int jumpedX, int jumpedY) {
     return capturesTowards(game.getSquare(currentMove.fromX, currentMove.fromY), dy);
 }
 
-void playCapture() {
+// The move just made, as it is told: the piece that moved, what it took, its crowning, and whose
+// turn it is now.
+void tellMove(int piece, int takenX, int takenY, int taken, bool again) {
+    boardEvent({BoardEvent::Kind::Moved, currentMove.fromX, currentMove.fromY, currentMove.toX,
+                currentMove.toY, piece});
+    if (taken != Empty) {
+        boardEvent({BoardEvent::Kind::Captured, takenX, takenY, 0, 0, taken});
+    }
+    if (crowned == 1) {
+        boardEvent({BoardEvent::Kind::Crowned, currentMove.toX, currentMove.toY});
+    }
+    BoardEvent turn{BoardEvent::Kind::Turn};
+    turn.side = game.getSideToMove();
+    turn.again = again;
+    turn.decided = gameResult() != GameResult::Open;
+    boardEvent(turn);
+}
+
+// Each returns whether the move was made.
+bool playCapture() {
     const int side = game.getSideToMove();
     const int jumpedX = currentMove.fromX + (currentMove.toX - currentMove.fromX) / 2;
     const int jumpedY = currentMove.fromY + (currentMove.toY - currentMove.fromY) / 2;
     if (!isLegalCapture(side, jumpedX, jumpedY)) {
-        soundBeep();
+        reject();
         unmarkSelected();
         selectionState = 0;
-        return;
+        return false;
     }
     unmarkSelected();
+    const int piece = game.getSquare(currentMove.fromX, currentMove.fromY);
+    const int taken = game.getSquare(jumpedX, jumpedY);
     game.makeMove(currentMove);
     game.setSquare(jumpedX, jumpedY, Empty);
     selectionState = 0;
@@ -112,41 +144,50 @@ void playCapture() {
     capturedY = jumpedY;
     capturedSquareDirty = 1;
     // The side jumps again while the landed piece can capture, unless this capture crowned it.
-    if (game.canCapture(currentMove.toX, currentMove.toY, side) == 1 && crowned == 0) {
-        return;
-    }
-    game.switchSide();
-}
-
-void playStep() {
-    unmarkSelected();
-    if (game.isLegalStep(currentMove) == 1) {
-        game.makeMove(currentMove);
+    const bool again = game.canCapture(currentMove.toX, currentMove.toY, side) == 1 && crowned == 0;
+    if (!again) {
         game.switchSide();
-    } else {
-        soundBeep();
     }
-    selectionState = 0;
+    tellMove(piece, jumpedX, jumpedY, taken, again);
+    return true;
 }
 
-void playCurrentMove() {
-    if (captureRequired == 1) {
-        playCapture();
-    } else {
-        playStep();
+bool playStep() {
+    unmarkSelected();
+    selectionState = 0;
+    if (game.isLegalStep(currentMove) != 1) {
+        reject();
+        return false;
     }
+    const int piece = game.getSquare(currentMove.fromX, currentMove.fromY);
+    game.makeMove(currentMove);
+    game.switchSide();
+    tellMove(piece, 0, 0, Empty, false);
+    return true;
+}
+
+bool playCurrentMove() {
+    return captureRequired == 1 ? playCapture() : playStep();
 }
 
 void handleClick(int x, int y) {
     if (game.getVsHuman() != 0 || game.getSideToMove() == Red) {
+        const int piece = plainCode(game.getSquare(currentMove.fromX, currentMove.fromY));
         if (selectionState == 0) {
             currentMove.fromX = x;
             currentMove.fromY = y;
             trySelect();
+            if (selectionState == 1) {
+                boardEvent(
+                    {BoardEvent::Kind::Selected, x, y, 0, 0, plainCode(game.getSquare(x, y))});
+            }
         } else {
             currentMove.toX = x;
             currentMove.toY = y;
-            playCurrentMove();
+            if (!playCurrentMove()) {
+                boardEvent(
+                    {BoardEvent::Kind::LetGo, currentMove.fromX, currentMove.fromY, 0, 0, piece});
+            }
         }
         return;
     }
@@ -167,27 +208,39 @@ void requestRepaints() {
     }
 }
 
-void endGame(void (*drawPicture)()) {
-    gameActive = 0;
-    drawPicture();
-}
-
 } // namespace
 
-// The pictures speak for red in both modes: win when blue has lost, lose when red has.
-void checkGameOver() {
+// The pictures speak for red in both modes: won when blue has lost, lost when red has. The four
+// conditions in the order they are tested.
+GameResult gameResult() {
     const int side = game.getSideToMove();
     if (game.getCount(Red) == 0) {
-        endGame(drawLosePicture);
-    } else if (game.getCount(Blue) == 0) {
-        endGame(drawWinPicture);
-    } else if (side == Blue && selectionState == 0 && game.sideHasNoStep(Blue) == 1 &&
-               game.sideHasCapture(Blue) == 0) {
-        endGame(drawWinPicture);
-    } else if (side == Red && selectionState == 0 && game.sideHasNoStep(Red) == 1 &&
-               game.sideHasCapture(Red) == 0) {
-        endGame(drawLosePicture);
+        return GameResult::Lost;
     }
+    if (game.getCount(Blue) == 0) {
+        return GameResult::Won;
+    }
+    if (side == Blue && selectionState == 0 && game.sideHasNoStep(Blue) == 1 &&
+        game.sideHasCapture(Blue) == 0) {
+        return GameResult::Won;
+    }
+    if (side == Red && selectionState == 0 && game.sideHasNoStep(Red) == 1 &&
+        game.sideHasCapture(Red) == 0) {
+        return GameResult::Lost;
+    }
+    return GameResult::Open;
+}
+
+void checkGameOver() {
+    const GameResult result = gameResult();
+    if (result == GameResult::Open) {
+        return;
+    }
+    gameActive = 0;
+    (result == GameResult::Won ? drawWinPicture : drawLosePicture)();
+    BoardEvent shown{BoardEvent::Kind::Result};
+    shown.redWon = result == GameResult::Won;
+    boardEvent(shown);
 }
 
 void handleLeftPress(int x, int y) {
@@ -208,5 +261,7 @@ void handleRightPress() {
         unmarkSelected();
         repaintSquare(currentMove.fromX, currentMove.fromY);
         selectionState = 0;
+        boardEvent({BoardEvent::Kind::LetGo, currentMove.fromX, currentMove.fromY, 0, 0,
+                    game.getSquare(currentMove.fromX, currentMove.fromY)});
     }
 }

@@ -19,3 +19,8 @@ void handleRightPress();
 
 // Ends the game when a side has lost, drawing the result picture; runs first on every left press.
 void checkGameOver();
+
+// Whether a side has lost, as checkGameOver finds it, without ending anything: for red, Won when
+// blue has lost and Lost when red has.
+enum class GameResult { Open, Won, Lost };
+GameResult gameResult();

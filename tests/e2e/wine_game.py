@@ -80,9 +80,11 @@ def picture(name):
     return read_bitmap(os.path.join(os.environ["YORUNAMI_PICTURES"], name))
 
 
-def expected_client(board):
+def expected_client(board, cursor=None):
     """The 264x264 client area as the program paints the given board: each cell's picture, the
-    grid showing in each cell's uncovered column and row, the frame's last column and row."""
+    grid showing in each cell's uncovered column and row, the frame's last column and row; and
+    the keyboard's cursor on the square `cursor`, where one is given: inside its picture two
+    black rings round a white one (stated again here on purpose)."""
     pictures = {code: picture(name) for code, name in PICTURE_FILES.items()}
     rows = [[WHITE] * BOARD for _ in range(BOARD)]
     for y in range(BOARD):
@@ -94,6 +96,13 @@ def expected_client(board):
         for py in range(32):
             for px in range(32):
                 rows[top + py][left + px] = pictures[code][py][px]
+    if cursor is not None:
+        left, top = CELL * (cursor[0] - 2), CELL * (cursor[1] - 2)
+        for py in range(32):
+            for px in range(32):
+                inset = min(px, py, 31 - px, 31 - py)
+                if 1 <= inset <= 3:
+                    rows[top + py][left + px] = BLACK if inset < 3 else WHITE
     return rows
 
 
@@ -282,6 +291,22 @@ class GameWindow:
         for name in names:
             subprocess.run(["xdotool", "key", name], env=self.env, check=True)
             time.sleep(pause)
+
+    def hold(self, name, repeats=4):
+        """A key held down and repeated, as a keyboard repeats a held key, then let go. (The
+        virtual display repeats nothing by itself: each repeat is pressed again while down.)"""
+        for _ in range(1 + repeats):
+            subprocess.run(["xdotool", "keydown", name], env=self.env, check=True)
+            time.sleep(0.2)
+        subprocess.run(["xdotool", "keyup", name], env=self.env, check=True)
+        time.sleep(0.3)
+
+    def count_tones(self):
+        """Starts counting the beeps the program sounds; tones() tells how many. Under Wine on a
+        virtual display a beep makes no sound and leaves no trace: None."""
+
+    def tones(self):
+        return None
 
     def menu(self, top_item, downs):
         """Chooses a menu item by keyboard: F10, right to the top item, down, Return."""

@@ -61,8 +61,8 @@ class DebianPackage(unittest.TestCase):
     def test_the_icon_is_the_generators_at_each_theme_size(self):
         with open(os.path.join(SOURCE, "ui/pictures.txt"), encoding="utf-8") as listing:
             sizes = [int(fields[1]) for fields in map(str.split, listing) if fields[:1] == ["png"]]
-        committed = {}
-        for name in glob.glob(os.path.join(SOURCE, "ui/pictures/*.png")):
+        committed = {}  # the icon's own PNG files, not the squares for home screens
+        for name in glob.glob(os.path.join(SOURCE, "ui/pictures/yorunami-[0-9]*.png")):
             with open(name, "rb") as file:
                 picture = file.read()
             committed[struct.unpack(">II", picture[16:24])] = picture

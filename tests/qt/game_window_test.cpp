@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
@@ -23,6 +24,7 @@
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -75,12 +77,23 @@ protected:
 
     QImage shown() { return window.board().grab().toImage(); }
 
-    // Empty when the board area shows the neutral painting of the game as it stands.
-    std::string differencesFromBoard() {
+    // Empty when the board area shows the neutral painting of the game as it stands, with the
+    // keyboard's cursor where one is given.
+    std::string differencesFromBoard(std::optional<BoardSquare> cursor = std::nullopt) {
         PixelCanvas canvas;
         paintBoard(canvas);
+        if (cursor) {
+            drawCursor(canvas, *cursor);
+        }
         return differences(shown(), [&](int x, int y) { return canvas.at(x, y); });
     }
+
+    void key(Qt::Key key, bool autoRepeat = false) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
+        QApplication::sendEvent(&window.board(), &press);
+    }
+
+    std::string description() { return window.board().accessibleDescription().toStdString(); }
 
     std::string differencesFromPicture(const PictureFile& file) {
         const BitmapPicture picture = readBitmap(pictureFile(file.file));
@@ -173,6 +186,39 @@ TEST_F(DesktopGame, ARightPressCancelsASelection) {
     EXPECT_EQ(game.getSquare(5, 7), RedManSelected);
 }
 
+// A turn played from the keyboard alone, heard through the board's accessible description; the
+// cursor's frame is drawn only once a key is used, and a click takes it away.
+TEST_F(DesktopGame, AGameFromTheKeyboardWithTheCursorSeenOnlyAfterAKey) {
+    EXPECT_EQ(window.board().accessibleName(), QStringLiteral("盤"));
+    EXPECT_TRUE(window.board().hasFocus());
+    key(Qt::Key_Right); // shows the cursor on the first red man that can move
+    EXPECT_EQ(differencesFromBoard(BoardSquare{3, 7}), "");
+    key(Qt::Key_Return);
+    EXPECT_EQ(game.getSquare(3, 7), RedManSelected);
+    key(Qt::Key_Up);
+    key(Qt::Key_Right);
+    key(Qt::Key_Enter);
+    EXPECT_EQ(game.getSquare(4, 6), RedMan);
+    EXPECT_NE(description().find("The red man moved from b3 to c4."), std::string::npos);
+    EXPECT_NE(description().find("The computer's turn"), std::string::npos);
+    key(Qt::Key_Return, true); // a held key's repeat: the computer does not move
+    EXPECT_EQ(game.getSideToMove(), Blue);
+    key(Qt::Key_Space);
+    EXPECT_EQ(game.getSideToMove(), Red);
+    EXPECT_EQ(differencesFromBoard(BoardSquare{4, 6}), "");
+
+    key(Qt::Key_Return);
+    EXPECT_EQ(game.getSquare(4, 6), RedManSelected);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(game.getSquare(4, 6), RedMan);
+    key(Qt::Key_Up); // a square never played on
+    key(Qt::Key_Return);
+    EXPECT_EQ(description(), "そこには指せません。 That press plays nothing.");
+    EXPECT_EQ(differencesFromBoard(BoardSquare{4, 5}), "");
+    press(4, 5);
+    EXPECT_EQ(differencesFromBoard(), "");
+}
+
 TEST_F(DesktopGame, NewGameRepaintsTheStartAndQuitEndsTheProgramWithZero) {
     press(3, 7);
     press(4, 6);
@@ -215,9 +261,9 @@ TEST_F(DesktopGame, TheDialogOpensOverTheBoardWithTheSettingsAndEveryLabelInFull
         tabStops.push_back(tabStops.front());
         std::vector<int> visited;
         for (std::size_t i = 0; i < tabStops.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
             for (const int id : tabStops) {
-                if (dialog.control(id) == QApplication::focusWidget()) {
+                if (dialog.control(id) == dialog.focusWidget()) {
                     visited.push_back(id);
                     break;
                 }

@@ -62,14 +62,14 @@ void PixelCanvas::set(int x, int y, Rgb colour) {
 }
 
 // The painting here draws only straight lines across or down.
-void PixelCanvas::drawLine(PixelPoint from, PixelPoint to) {
+void PixelCanvas::drawLine(PixelPoint from, PixelPoint to, LineColour colour) {
     if (from.x != to.x && from.y != to.y) {
         throw std::logic_error("a slanted line");
     }
     const int stepX = to.x > from.x ? 1 : to.x < from.x ? -1 : 0;
     const int stepY = to.y > from.y ? 1 : to.y < from.y ? -1 : 0;
     for (PixelPoint p = from; p.x != to.x || p.y != to.y; p.x += stepX, p.y += stepY) {
-        set(p.x, p.y, BlackRgb);
+        set(p.x, p.y, colour == LineColour::Black ? BlackRgb : WhiteRgb);
     }
 }
 

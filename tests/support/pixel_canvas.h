@@ -46,7 +46,7 @@ class PixelCanvas : public DrawingSurface {
 public:
     PixelCanvas();
 
-    void drawLine(PixelPoint from, PixelPoint to) override;
+    void drawLine(PixelPoint from, PixelPoint to, LineColour colour) override;
     void copyPicture(int squareCode, PixelPoint at) override;
 
     // What the platform does before painting an invalidated area.

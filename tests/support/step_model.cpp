@@ -3,6 +3,7 @@
 #include "engine/game.h"
 #include "engine/random_numbers.h"
 #include "tests/support/boards.h"
+#include "ui/board_keys.h"
 #include "ui/menu_commands.h"
 #include "ui/recorded_window.h"
 #include "ui/resource.h"
@@ -68,6 +69,12 @@ public:
 private:
     const Step* confirmed; // null: cancelled
 };
+
+// The keyboard's cursor on the board, as a window keeps one.
+BoardCursor& keys() {
+    static BoardCursor cursor;
+    return cursor;
+}
 
 // Each new game seeds the generator from the clock; a walk reseeds it at once from its own seed
 // and the number of new games so far, so that it replays exactly.
@@ -224,10 +231,102 @@ std::string checkGameActive(const Step& step, const Before& before) {
     }
     const int pictures = windowRecord().count(WindowRequest::WinPicture) +
                          windowRecord().count(WindowRequest::LosePicture);
-    // Every press on the board of a game that is over shows its result again.
-    const bool pressOnBoard = step.kind == Step::LeftPress && isPlayingSquare(step.x, step.y);
+    // Every press on the board of a game that is over shows its result again, a key's too.
+    const bool keyPress =
+        step.kind == Step::Key && step.x == static_cast<int>(BoardKey::Press) && step.y == 0;
+    const bool pressOnBoard =
+        (step.kind == Step::LeftPress && isPlayingSquare(step.x, step.y)) || keyPress;
     if (pictures != (pressOnBoard && gameActive == 0 ? 1 : 0)) {
         return std::to_string(pictures) + " result pictures";
+    }
+    return "";
+}
+
+int plainCode(int code) {
+    switch (code) {
+    case RedManSelected: return RedMan;
+    case BlueManSelected: return BlueMan;
+    case RedKingSelected: return RedKing;
+    case BlueKingSelected: return BlueKing;
+    default: return code;
+    }
+}
+
+int cellOf(int x, int y) {
+    return x * BoardSize + y;
+}
+
+// What the window layer was told agrees with what it was asked to draw and with the board: a
+// player who cannot see hears every beep, every move and capture as the board shows it, whose turn
+// it is, a selection shown or ended, and the result.
+std::string checkWords(const Step& step, const Before& before) {
+    const std::vector<BoardEvent>& told = windowRecord().events;
+    const auto count = [&](BoardEvent::Kind kind) {
+        return std::count_if(told.begin(), told.end(),
+                             [kind](const BoardEvent& event) { return event.kind == kind; });
+    };
+    if (count(BoardEvent::Kind::Rejected) != windowRecord().count(WindowRequest::Beep)) {
+        return "a beep not told, or a rejection told without a beep";
+    }
+    if (count(BoardEvent::Kind::Result) != windowRecord().count(WindowRequest::WinPicture) +
+                                               windowRecord().count(WindowRequest::LosePicture)) {
+        return "a result picture not told";
+    }
+    const bool newBoard = step.kind == Step::NewGame || step.kind == Step::SettingsOk;
+    BoardSnapshot heard = before.board;
+    for (int& cell : heard) {
+        cell = plainCode(cell);
+    }
+    for (const BoardEvent& event : told) {
+        int& from = heard[static_cast<std::size_t>(cellOf(event.x, event.y))];
+        switch (event.kind) {
+        case BoardEvent::Kind::Moved:
+            if (from != event.piece) {
+                return "a move told of a piece that was not there";
+            }
+            heard[static_cast<std::size_t>(cellOf(event.toX, event.toY))] = from;
+            from = Empty;
+            break;
+        case BoardEvent::Kind::Captured:
+            if (from != event.piece) {
+                return "a capture told of a piece that was not there";
+            }
+            from = Empty;
+            break;
+        case BoardEvent::Kind::Crowned: from = from == RedMan ? RedKing : BlueKing; break;
+        case BoardEvent::Kind::Turn:
+            if (event.side != game.getSideToMove() ||
+                event.again != (event.side == before.sideToMove) ||
+                event.decided != (gameResult() != GameResult::Open)) {
+                return "the turn told is not the game's";
+            }
+            break;
+        case BoardEvent::Kind::Cursor:
+            if (!keys().frame() || keys().frame()->x != event.x || keys().frame()->y != event.y) {
+                return "the cursor told is not where it is drawn";
+            }
+            break;
+        default: break;
+        }
+    }
+    BoardSnapshot shown = snapshot(game);
+    for (int& cell : shown) {
+        cell = plainCode(cell);
+    }
+    if (!newBoard && shown != heard) {
+        return "the moves told do not make the board shown";
+    }
+    if (count(BoardEvent::Kind::Turn) != count(BoardEvent::Kind::Moved)) {
+        return "a move without its turn told";
+    }
+    const int wasThere =
+        before.board[static_cast<std::size_t>(cellOf(currentMove.fromX, currentMove.fromY))];
+    const bool selectionShown = selectionState == 1 && !isSelectedCode(wasThere);
+    if (!newBoard && selectionShown != (count(BoardEvent::Kind::Selected) == 1)) {
+        return "a selection shown and not told, or told and not shown";
+    }
+    if (gameActive == 0 && keys().frame()) {
+        return "the cursor drawn over the result";
     }
     return "";
 }
@@ -252,6 +351,7 @@ std::string takeStep(const Step& step, const Before& before) {
                 return broken;
             }
         }
+        keys().pointerPressed();
         handleLeftPress(step.x, step.y);
         if (computerPlays && windowRecord().count(WindowRequest::Beep) != 0) {
             return "the computer's move was refused";
@@ -262,7 +362,20 @@ std::string takeStep(const Step& step, const Before& before) {
         return "";
     }
     case Step::RightPress: {
+        keys().pointerPressed();
         handleRightPress();
+        return "";
+    }
+    case Step::Key: {
+        keys().key(static_cast<BoardKey>(step.x), step.y == 1);
+        const std::optional<BoardSquare> frame = keys().frame();
+        if (frame && !isPlayingSquare(frame->x, frame->y)) {
+            return "the cursor left the board";
+        }
+        const bool repeatedPress = step.y == 1 && step.x >= static_cast<int>(BoardKey::Press);
+        if (repeatedPress && (snapshot(game) != before.board || !windowRecord().requests.empty())) {
+            return "a held key's repeat pressed";
+        }
         return "";
     }
     case Step::NewGame: {
@@ -355,6 +468,8 @@ std::string describe(const Step& step) {
                std::to_string(step.flags >> 2 & 1) + ", vs human " +
                std::to_string(step.flags >> 3 & 1);
     case Step::SettingsCancel: return "settings cancelled";
+    case Step::Key:
+        return std::string("key ") + "<>^vPC"[step.x % 6] + (step.y == 1 ? " held" : "");
     }
     return "?";
 }
@@ -371,6 +486,10 @@ std::string describe(const std::vector<Step>& steps) {
 // are rare enough that most games do.
 Step randomStep(std::mt19937& random) {
     const unsigned roll = random() % 10000;
+    if (roll < 1500) {
+        const unsigned key = random();
+        return {Step::Key, static_cast<int>(key % 6), static_cast<int>(key / 6 % 8 == 0)};
+    }
     if (roll < 6500) {
         return playfulPress(random());
     }
@@ -394,12 +513,15 @@ bool stepFromBytes(const std::uint8_t*& data, std::size_t& size, Step& step) {
     if (size == 0) {
         return false;
     }
-    const unsigned kind = data[0] % 16;
+    const unsigned kind = data[0] % 20;
     const unsigned operand = size > 1 ? data[1] : 0;
-    const std::size_t used = kind <= 10 || kind == 14 ? std::min<std::size_t>(2, size) : 1;
+    const std::size_t used =
+        kind <= 10 || kind == 14 || kind >= 16 ? std::min<std::size_t>(2, size) : 1;
     data += used;
     size -= used;
-    if (kind <= 8) {
+    if (kind >= 16) {
+        step = {Step::Key, static_cast<int>(operand % 6), static_cast<int>(operand / 6 % 2)};
+    } else if (kind <= 8) {
         step = playfulPress(operand);
     } else if (kind <= 10) {
         step = {Step::LeftPress, static_cast<int>(operand % 144 / 12),
@@ -431,6 +553,7 @@ void startProgram(unsigned seed) {
     capturedX = 0;
     capturedY = 0;
     crowned = 0;
+    keys() = BoardCursor{};
     walkSeed = seed;
     newGames = 0;
     seedRandom(seed);
@@ -442,7 +565,7 @@ std::string takeStepAndCheck(const Step& step) {
     windowRecord().clear();
     for (const std::string& broken :
          {takeStep(step, before), checkBoard(), checkTurnAndCounts(step, before),
-          checkGameActive(step, before)}) {
+          checkGameActive(step, before), checkWords(step, before)}) {
         if (!broken.empty()) {
             return broken;
         }

@@ -1,6 +1,7 @@
 // What a person can do to the game, one step at a time, and the game's invariants checked after
-// every step. The random walk test and the fuzzer drive the real controller and engine through it,
-// with the recording window layer in place of the window.
+// every step. The random walk test and the fuzzer drive the real controller, the keyboard's cursor
+// and the engine through it, with the recording window layer in place of the window; what the
+// window layer is told must agree with what it is asked to draw.
 #pragma once
 
 #include <cstddef>
@@ -16,6 +17,7 @@ struct Step {
         NewGame,        // the menu's new-game command
         SettingsOk,     // the dialog confirmed with `settings`
         SettingsCancel, // the dialog opened and cancelled
+        Key,            // BoardKey number x on the board, y 1 for a held key's repeat
     };
     Kind kind;
     int x = 0;

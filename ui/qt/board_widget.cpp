@@ -4,58 +4,57 @@
 #include "ui/window_layer.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <algorithm>
+#include <optional>
 
 namespace {
 
 // The board the turn controller's repaints and pictures go to; there is one, in the main window.
 BoardWidget* boardForController = nullptr;
 
-// Painting into the board area's image: lines as runs of black pixels, pictures copied unchanged.
-class ImageSurface : public DrawingSurface {
-public:
-    ImageSurface(QPainter& painter, const std::array<QImage, SquarePictureCount>& pictures)
-        : painter(painter), pictures(pictures) {}
-
-    // The painting draws only lines across or down; the end point is not drawn.
-    void drawLine(PixelPoint from, PixelPoint to) override {
-        const int stepX = to.x > from.x ? 1 : to.x < from.x ? -1 : 0;
-        const int stepY = to.y > from.y ? 1 : to.y < from.y ? -1 : 0;
-        const int lastX = to.x - stepX;
-        const int lastY = to.y - stepY;
-        painter.fillRect(QRect(QPoint(std::min(from.x, lastX), std::min(from.y, lastY)),
-                               QPoint(std::max(from.x, lastX), std::max(from.y, lastY))),
-                         Qt::black);
+std::array<PixelPicture, SquarePictureCount> squarePictures() {
+    std::array<PixelPicture, SquarePictureCount> pictures;
+    for (int code = 0; code < SquarePictureCount; ++code) {
+        pictures[static_cast<std::size_t>(code)] = embeddedPicture(squarePictureFiles[code].id);
     }
+    return pictures;
+}
 
-    void copyPicture(int squareCode, PixelPoint at) override {
-        painter.drawImage(QPoint(at.x, at.y), pictures[static_cast<std::size_t>(squareCode)]);
+std::optional<BoardKey> boardKey(int key) {
+    switch (key) {
+    case Qt::Key_Left: return BoardKey::Left;
+    case Qt::Key_Right: return BoardKey::Right;
+    case Qt::Key_Up: return BoardKey::Up;
+    case Qt::Key_Down: return BoardKey::Down;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: return BoardKey::Press;
+    case Qt::Key_Escape:
+    case Qt::Key_Backspace: return BoardKey::Cancel;
+    default: return std::nullopt;
     }
-
-private:
-    QPainter& painter;
-    const std::array<QImage, SquarePictureCount>& pictures;
-};
+}
 
 } // namespace
 
-QImage embeddedPicture(int pictureId) {
-    return QImage(QStringLiteral(":/bitmap/%1").arg(pictureId))
-        .convertToFormat(QImage::Format_RGB32);
+PixelPicture embeddedPicture(int pictureId) {
+    QFile file(QStringLiteral(":/bitmap/%1").arg(pictureId));
+    file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = file.readAll();
+    return decodeBitmap(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                        static_cast<std::size_t>(bytes.size()));
 }
 
-BoardWidget::BoardWidget(QWidget* parent)
-    : QWidget(parent), screen(BoardPixels, BoardPixels, QImage::Format_RGB32),
-      stale(0, 0, BoardPixels, BoardPixels) {
+BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent), screen(squarePictures()) {
     setFixedSize(BoardPixels, BoardPixels);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    for (int code = 0; code < SquarePictureCount; ++code) {
-        squarePictures[static_cast<std::size_t>(code)] =
-            embeddedPicture(squarePictureFiles[code].id);
-    }
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QString::fromUtf8(BoardName));
+    screen.markAllStale();
     boardForController = this;
 }
 
@@ -66,42 +65,30 @@ BoardWidget::~BoardWidget() {
 }
 
 void BoardWidget::repaintCell(const PixelRect& cell) {
-    const QRect area(cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top);
-    stale += area;
-    update(area);
+    screen.markStale(cell);
+    update(QRect(cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top));
 }
 
 void BoardWidget::repaintWhole() {
-    stale += rect();
+    screen.markAllStale();
     update();
 }
 
 // Drawn over what the board area shows now, after the repaints already asked for.
 void BoardWidget::showResultPicture(int pictureId) {
-    paintStaleBoard();
-    QPainter(&screen).drawImage(QPoint(0, 0), embeddedPicture(pictureId));
+    screen.drawOver(embeddedPicture(pictureId));
     repaint();
 }
 
-// What needs painting is erased to white and painted whole from the board, as on Windows.
-void BoardWidget::paintStaleBoard() {
-    if (stale.isEmpty()) {
-        return;
-    }
-    QPainter painter(&screen);
-    painter.setClipRegion(stale);
-    painter.fillRect(screen.rect(), Qt::white);
-    ImageSurface surface(painter, squarePictures);
-    paintBoard(surface);
-    stale = QRegion();
-}
-
 void BoardWidget::paintEvent(QPaintEvent* event) {
-    paintStaleBoard();
-    QPainter(this).drawImage(event->rect(), screen, event->rect());
+    screen.paintStale(cursor.frame());
+    const QImage pixels(reinterpret_cast<const uchar*>(screen.pixels()), BoardPixels, BoardPixels,
+                        QImage::Format_RGBA8888);
+    QPainter(this).drawImage(event->rect(), pixels, event->rect());
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
+    cursor.pointerPressed();
     if (event->button() == Qt::LeftButton) {
         // Whole pixels, as the press is inside the board area: never negative.
         const BoardSquare square = squareAtPixel(static_cast<unsigned>(event->position().x()),
@@ -109,6 +96,37 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
         handleLeftPress(square.x, square.y);
     } else if (event->button() == Qt::RightButton) {
         handleRightPress();
+    }
+    describeWhatWasTold();
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent* event) {
+    const std::optional<BoardKey> key = boardKey(event->key());
+    if (!key) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    cursor.key(*key, event->isAutoRepeat());
+    describeWhatWasTold();
+}
+
+void BoardWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        cursor.focusedByKeyboard();
+        describeWhatWasTold();
+    }
+}
+
+void BoardWidget::tellTurn() {
+    telling.add(currentTurn());
+    describeWhatWasTold();
+}
+
+void BoardWidget::describeWhatWasTold() {
+    const std::string told = telling.take();
+    if (!told.empty()) {
+        setAccessibleDescription(QString::fromStdString(told));
     }
 }
 
@@ -131,5 +149,11 @@ void drawWinPicture() {
 void drawLosePicture() {
     if (boardForController != nullptr) {
         boardForController->showResultPicture(losePictureFile.id);
+    }
+}
+
+void boardEvent(const BoardEvent& event) {
+    if (boardForController != nullptr) {
+        boardForController->tell(event);
     }
 }

@@ -1,14 +1,14 @@
-// The board area of the Linux desktop program: 264x264 pixels, painted by the neutral painting,
-// pressed like the Windows program's client area. It is also the window layer the turn controller
-// draws through.
+// The board area of the Linux desktop program: the neutral painting's pixels in memory, shown as
+// they are, pressed like the Windows program's client area and played from the keyboard. It is
+// also the window layer the turn controller draws through, and it tells a screen reader what
+// changed: its accessible name is the board's, its description the latest sentences.
 #pragma once
 
-#include "ui/board_view.h"
+#include "ui/board_keys.h"
+#include "ui/board_words.h"
+#include "ui/pixel_screen.h"
 
-#include <QImage>
-#include <QRegion>
 #include <QWidget>
-#include <array>
 
 class BoardWidget : public QWidget {
 public:
@@ -20,20 +20,25 @@ public:
     void repaintWhole();
     // A 264x264 picture over the board at once; it stays until that part is next repainted.
     void showResultPicture(int pictureId);
+    void tell(const BoardEvent& event) { telling.add(event); }
+    // After a new game or a command: whose turn it is becomes the board's description.
+    void tellTurn();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     // A quick second press comes as a double click, which Qt hands on here as a press.
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
-    void paintStaleBoard();
+    // After a press or a key: what it changed becomes the board's description.
+    void describeWhatWasTold();
 
-    // What the board area shows: the board as painted, or a result picture drawn over it.
-    QImage screen;
-    QRegion stale;
-    std::array<QImage, SquarePictureCount> squarePictures;
+    PixelScreen screen;
+    BoardCursor cursor;
+    BoardTelling telling;
 };
 
 // A picture embedded in the program, by its resource id.
-QImage embeddedPicture(int pictureId);
+PixelPicture embeddedPicture(int pictureId);

@@ -36,6 +36,7 @@ MainWindow::MainWindow()
     addMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     currentMove = {0, 0, 0, 0};
+    boardArea->setFocus();
 }
 
 // The menus in the order the neutral menu lists them; F10 opens the menu bar at its first menu,
@@ -60,6 +61,7 @@ void MainWindow::runCommand(int commandId) {
     WindowMenuActions actions(*this);
     menuCommand(commandId, actions);
     boardArea->repaintWhole();
+    boardArea->tellTurn();
 }
 
 // Over the board's top-left corner, as the Windows dialog opens at (0, 0) of the client area.

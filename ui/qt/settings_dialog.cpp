@@ -22,11 +22,14 @@ private:
     const SettingsDialog& dialog;
 };
 
-// The dialog's font: the face the Windows dialog asks for, else its metric-compatible stand-in.
+// The dialog's font: the face the Windows dialog asks for, else its stand-ins.
 QFont dialogFont() {
+    QStringList families{QString::fromUtf8(SettingsFontFace)};
+    for (const char* fallback : SettingsFontFallbacks) {
+        families.append(QString::fromUtf8(fallback));
+    }
     QFont font;
-    font.setFamilies({QString::fromUtf8(SettingsFontFace), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic")});
+    font.setFamilies(families);
     font.setPointSize(SettingsFontPoints);
     return font;
 }
@@ -75,8 +78,8 @@ private:
 
 DialogBaseUnits baseUnitsOf(const QFont& font) {
     const QFontMetrics metrics(font);
-    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    return baseUnitsFor(metrics.horizontalAdvance(alphabet), metrics.height());
+    return baseUnitsFor(metrics.horizontalAdvance(QString::fromUtf8(BaseUnitSample)),
+                        metrics.height());
 }
 
 QRect pixelRect(DialogRect units, DialogBaseUnits base) {

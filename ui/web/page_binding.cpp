@@ -1,9 +1,11 @@
 // The game bound to the web page: the functions the page's script calls (the start, a press, a
-// menu command, the settings dialog's answer, the description of the menu and the dialog) and the
-// window layer the turn controller draws through, onto the board's pixels that the page shows.
-// The only C++ that knows of the browser; each function leaves the pixels painted, for the page
-// to show.
+// key, a menu command, the settings dialog's answer, the description of the menu and the dialog)
+// and the window layer the turn controller draws through, onto the board's pixels that the page
+// shows. The only C++ that knows of the browser; each function leaves the pixels painted, for the
+// page to show, and what changed in words, for a screen reader.
 #include "engine/game.h"
+#include "ui/board_keys.h"
+#include "ui/board_words.h"
 #include "ui/menu_commands.h"
 #include "ui/pixel_screen.h"
 #include "ui/settings_form.h"
@@ -48,6 +50,26 @@ PixelScreen& screen() {
     return board;
 }
 
+BoardCursor& cursor() {
+    static BoardCursor keys;
+    return keys;
+}
+
+BoardTelling& telling() {
+    static BoardTelling told;
+    return told;
+}
+
+// What the page shows, brought up to date.
+void paintBoard() {
+    screen().paintStale(cursor().frame());
+}
+
+// Whose turn it is, told after the start and after every command.
+void tellTurn() {
+    telling().add(currentTurn());
+}
+
 class PageButtons : public DialogButtons {
 public:
     std::set<int> checked;
@@ -84,19 +106,43 @@ EMSCRIPTEN_KEEPALIVE const std::uint32_t* pagePixels() {
 EMSCRIPTEN_KEEPALIVE void pageStart() {
     currentMove = {0, 0, 0, 0};
     screen().markAllStale();
-    screen().paintStale();
+    paintBoard();
+    tellTurn();
 }
 
 // A press at board pixel (x, y), each within the board.
 EMSCRIPTEN_KEEPALIVE void pageLeftPress(int x, int y) {
+    cursor().pointerPressed();
     const BoardSquare square = squareAtPixel(static_cast<unsigned>(x), static_cast<unsigned>(y));
     handleLeftPress(square.x, square.y);
-    screen().paintStale();
+    paintBoard();
 }
 
 EMSCRIPTEN_KEEPALIVE void pageRightPress() {
+    cursor().pointerPressed();
     handleRightPress();
-    screen().paintStale();
+    paintBoard();
+}
+
+// A key on the board: `key` is a BoardKey's number (left, right, up, down, press, cancel).
+EMSCRIPTEN_KEEPALIVE void pageKey(int key, int repeated) {
+    if (key >= static_cast<int>(BoardKey::Left) && key <= static_cast<int>(BoardKey::Cancel)) {
+        cursor().key(static_cast<BoardKey>(key), repeated != 0);
+    }
+    paintBoard();
+}
+
+// The keyboard brought the focus to the board.
+EMSCRIPTEN_KEEPALIVE void pageBoardFocused() {
+    cursor().focusedByKeyboard();
+    paintBoard();
+}
+
+// What changed since the last call, in words; empty when nothing was told.
+EMSCRIPTEN_KEEPALIVE const char* pageSentences() {
+    static std::string sentences;
+    sentences = telling().take();
+    return sentences.c_str();
 }
 
 // Every command repaints the whole board, after the settings dialog once it is answered.
@@ -105,7 +151,8 @@ EMSCRIPTEN_KEEPALIVE void pageMenuCommand(int commandId) {
     menuCommand(commandId, actions);
     if (!actions.dialogOpened) {
         screen().markAllStale();
-        screen().paintStale();
+        paintBoard();
+        tellTurn();
     }
 }
 
@@ -125,7 +172,8 @@ EMSCRIPTEN_KEEPALIVE void pageSettingsAnswered(int confirmed, int count) {
         storeSettings(buttons);
     }
     screen().markAllStale();
-    screen().paintStale();
+    paintBoard();
+    tellTurn();
 }
 
 // The title, the menu and the dialog, as JSON.
@@ -159,4 +207,8 @@ void drawWinPicture() {
 
 void drawLosePicture() {
     screen().drawOver(embeddedPicture(losePictureFile.id));
+}
+
+void boardEvent(const BoardEvent& event) {
+    telling().add(event);
 }

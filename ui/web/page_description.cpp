@@ -48,9 +48,23 @@ std::string describeMenu() {
     return menu + "]}]";
 }
 
+std::string describeFonts() {
+    std::string fonts = "[" + quoted(SettingsFontFace);
+    for (const char* fallback : SettingsFontFallbacks) {
+        fonts += "," + quoted(fallback);
+    }
+    return fonts + "]";
+}
+
+// The index in template order of the frame a control stands in, or -1.
+int frameIndex(const DialogControl& control) {
+    const DialogControl* frame = frameAround(control);
+    return frame == nullptr ? -1 : static_cast<int>(frame - settingsControls);
+}
+
 std::string describeDialog() {
     std::string dialog = "{\"caption\":" + quoted(SettingsCaption) +
-                         ",\"font\":" + quoted(SettingsFontFace) +
+                         ",\"fonts\":" + describeFonts() + ",\"sample\":" + quoted(BaseUnitSample) +
                          ",\"points\":" + std::to_string(SettingsFontPoints) +
                          ",\"ok\":" + std::to_string(OkButtonId) +
                          ",\"cancel\":" + std::to_string(CancelButtonId) + ",\"controls\":[";
@@ -59,6 +73,7 @@ std::string describeDialog() {
                   "{\"id\":" + std::to_string(control.id) + ",\"kind\":\"" +
                   kindName(control.kind) + "\",\"text\":" + quoted(control.text) +
                   ",\"group\":" + (control.startsGroup ? "true" : "false") +
+                  ",\"frame\":" + std::to_string(frameIndex(control)) +
                   ",\"tab\":" + (control.tabStop ? "true" : "false") + "}";
     }
     return dialog + "]}";
@@ -67,7 +82,8 @@ std::string describeDialog() {
 } // namespace
 
 std::string describePage() {
-    return "{\"title\":" + quoted(GameTitle) + ",\"menu\":" + describeMenu() +
+    return "{\"title\":" + quoted(GameTitle) + ",\"board\":" + quoted(BoardName) +
+           ",\"boardPixels\":" + std::to_string(BoardPixels) + ",\"menu\":" + describeMenu() +
            ",\"dialog\":" + describeDialog() + "}";
 }
 

@@ -1,44 +1,62 @@
 // The main window's procedure, one small handler per message, and the window layer the turn
-// controller draws through.
+// controller draws through. The board is painted into pixels in memory by the neutral painting
+// (ui/pixel_screen.h), as the other programs paint it, and copied onto the window from there.
 #include "ui/win32/main_window.h"
 
 #include "engine/types.h"
+#include "ui/board_keys.h"
 #include "ui/menu_commands.h"
+#include "ui/pixel_screen.h"
 #include "ui/resource.h"
 #include "ui/turn_controller.h"
 #include "ui/window_layer.h"
 
+#include <optional>
+#include <vector>
+
 HINSTANCE appInstance = nullptr;
-HBITMAP squarePictures[SquarePictureCount] = {};
-HDC squareSurfaces[SquarePictureCount] = {};
 
 const char mainClassName[] = "checker";
 const char titleShiftJis[] = "\x83\x88\x83\x8b\x83\x69\x83\x7e";
 
 namespace {
 
-// The window the controller's repaints and result pictures go to. There is one, made at start-up.
+// The window the controller's repaints and result pictures go to, what it shows and the
+// keyboard's cursor on it. There is one window, made at start-up; its pictures are loaded when it
+// is created and released when it is destroyed.
 HWND mainWindow = nullptr;
+std::optional<PixelScreen> boardScreen;
+BoardCursor boardCursor;
 
-// Painting onto a window's drawing surface: lines in its default pen, pictures copied from the
-// memory surfaces made at window creation.
-class GdiSurface : public DrawingSurface {
-public:
-    explicit GdiSurface(HDC dc) : dc(dc) {}
-
-    void drawLine(PixelPoint from, PixelPoint to) override {
-        MoveToEx(dc, from.x, from.y, nullptr);
-        LineTo(dc, to.x, to.y);
+// A bitmap resource of the program as pixels; none when it is missing.
+PixelPicture bitmapResource(int id) {
+    const HRSRC found = FindResourceA(appInstance, MAKEINTRESOURCEA(id), RT_BITMAP);
+    const HGLOBAL loaded = found != nullptr ? LoadResource(appInstance, found) : nullptr;
+    if (loaded == nullptr) {
+        return {};
     }
+    return decodeBitmapResource(static_cast<const unsigned char*>(LockResource(loaded)),
+                                SizeofResource(appInstance, found));
+}
 
-    void copyPicture(int squareCode, PixelPoint at) override {
-        BitBlt(dc, at.x, at.y, PicturePixels, PicturePixels, squareSurfaces[squareCode], 0, 0,
-               SRCCOPY);
+// The shown pixels, copied onto a window surface as they are. A 32-bit bitmap holds blue, green
+// and red in that order.
+void copyBoard(HDC surface) {
+    std::vector<std::uint32_t> bgr(boardScreen->pixels(),
+                                   boardScreen->pixels() + BoardPixels * BoardPixels);
+    for (std::uint32_t& pixel : bgr) {
+        pixel = (pixel & 0xff00ff00U) | (pixel & 0xffU) << 16 | (pixel >> 16 & 0xffU);
     }
-
-private:
-    HDC dc;
-};
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = BoardPixels;
+    format.bmiHeader.biHeight = -BoardPixels; // rows top first
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(surface, 0, 0, BoardPixels, BoardPixels, 0, 0, 0, BoardPixels, bgr.data(),
+                      &format, DIB_RGB_COLORS);
+}
 
 class WindowMenuActions : public MenuActions {
 public:
@@ -68,38 +86,30 @@ LRESULT onCreate(HWND window) {
     mainWindow = window;
     centerWindow(window);
     setUnicodeTitle(window);
+    std::array<PixelPicture, SquarePictureCount> squares;
     for (int code = 0; code < SquarePictureCount; ++code) {
-        squarePictures[code] =
-            LoadBitmapA(appInstance, MAKEINTRESOURCEA(squarePictureFiles[code].id));
+        squares[static_cast<std::size_t>(code)] = bitmapResource(squarePictureFiles[code].id);
     }
-    for (int code = 0; code < SquarePictureCount; ++code) {
-        const HDC windowSurface = GetDC(window);
-        squareSurfaces[code] = CreateCompatibleDC(windowSurface);
-        ReleaseDC(window, windowSurface);
-    }
-    for (int code = 0; code < SquarePictureCount; ++code) {
-        SelectObject(squareSurfaces[code], squarePictures[code]);
-    }
+    boardScreen.emplace(squares);
     currentMove = {0, 0, 0, 0};
     return 0;
 }
 
-// Surfaces first: a picture is deleted only once no surface holds it.
 LRESULT onDestroy() {
-    for (HDC& surface : squareSurfaces) {
-        DeleteDC(surface);
-    }
-    for (HBITMAP& picture : squarePictures) {
-        DeleteObject(picture);
-    }
+    boardScreen.reset();
     PostQuitMessage(0);
     return 0;
 }
 
+// What the system asks to be painted is painted from the board: a repaint request, or a part of
+// the window uncovered.
 LRESULT onPaint(HWND window) {
     PAINTSTRUCT paint;
-    GdiSurface surface(BeginPaint(window, &paint));
-    paintBoard(surface);
+    const HDC surface = BeginPaint(window, &paint);
+    const RECT& area = paint.rcPaint;
+    boardScreen->markStale({area.left, area.top, area.right, area.bottom});
+    boardScreen->paintStale(boardCursor.frame());
+    copyBoard(surface);
     EndPaint(window, &paint);
     return 0;
 }
@@ -115,27 +125,50 @@ LRESULT onCommand(HWND window, WPARAM wParam) {
 }
 
 LRESULT onLeftPress(LPARAM lParam) {
+    boardCursor.pointerPressed();
     const BoardSquare square = squareAtPixel(LOWORD(lParam), HIWORD(lParam));
     handleLeftPress(square.x, square.y);
     return 0;
 }
 
 LRESULT onRightPress() {
+    boardCursor.pointerPressed();
     handleRightPress();
+    return 0;
+}
+
+std::optional<BoardKey> boardKey(WPARAM virtualKey) {
+    switch (virtualKey) {
+    case VK_LEFT: return BoardKey::Left;
+    case VK_RIGHT: return BoardKey::Right;
+    case VK_UP: return BoardKey::Up;
+    case VK_DOWN: return BoardKey::Down;
+    case VK_RETURN:
+    case VK_SPACE: return BoardKey::Press;
+    case VK_ESCAPE:
+    case VK_BACK: return BoardKey::Cancel;
+    default: return std::nullopt;
+    }
+}
+
+// A key on the board; bit 30 of lParam tells a held key's repeat. F10 and the menus' keys come as
+// system keys and keep their own meaning.
+LRESULT onKey(HWND window, WPARAM wParam, LPARAM lParam) {
+    const std::optional<BoardKey> key = boardKey(wParam);
+    if (!key) {
+        return DefWindowProcA(window, WM_KEYDOWN, wParam, lParam);
+    }
+    boardCursor.key(*key, (lParam & (1L << 30)) != 0);
     return 0;
 }
 
 // Drawn at once over the window, outside painting; the next paint of any part brings the board
 // back there.
 void drawResultPicture(int pictureId) {
+    boardScreen->drawOver(bitmapResource(pictureId));
     const HDC windowSurface = GetDC(mainWindow);
-    const HDC memory = CreateCompatibleDC(windowSurface);
-    const HBITMAP picture = LoadBitmapA(appInstance, MAKEINTRESOURCEA(pictureId));
-    SelectObject(memory, picture);
-    BitBlt(windowSurface, 0, 0, BoardPixels, BoardPixels, memory, 0, 0, SRCCOPY);
+    copyBoard(windowSurface);
     ReleaseDC(mainWindow, windowSurface);
-    DeleteDC(memory);
-    DeleteObject(picture);
 }
 
 } // namespace
@@ -148,6 +181,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND: return onCommand(window, wParam);
     case WM_LBUTTONDOWN: return onLeftPress(lParam);
     case WM_RBUTTONDOWN: return onRightPress();
+    case WM_KEYDOWN: return onKey(window, wParam, lParam);
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
@@ -185,3 +219,6 @@ void drawWinPicture() {
 void drawLosePicture() {
     drawResultPicture(losePictureFile.id);
 }
+
+// The Windows program offers keys, not words: nothing reads what it would tell.
+void boardEvent(const BoardEvent&) {}

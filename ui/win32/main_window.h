@@ -5,9 +5,7 @@
 
 #include <windows.h>
 
-extern HINSTANCE appInstance;                      // every resource is loaded from it
-extern HBITMAP squarePictures[SquarePictureCount]; // by square code
-extern HDC squareSurfaces[SquarePictureCount];     // each holds its code's picture
+extern HINSTANCE appInstance; // every resource is loaded from it
 
 constexpr DWORD MainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 extern const char mainClassName[];

@@ -1,0 +1,58 @@
+"""A turn played from the keyboard alone: the arrows to a red man and Enter, the arrows to its
+square and Enter, a held Enter for the computer's one reply, Escape cancelling a selection and a
+rejected Enter. The cursor's frame shows only once a key is used, and a click takes it away."""
+
+import unittest
+
+from wine_game import (BLUE_MAN, EMPTY, RED_MAN, RED_MAN_SELECTED, GameWindow, expected_client,
+                       start_board)
+
+
+class KeyboardTurn(unittest.TestCase):
+    """The scenario, for any program the helpers drive (the web page's tests play it too)."""
+
+    program = GameWindow
+
+    def shows(self, window, board, cursor=None):
+        expected = expected_client(board, cursor)
+        window.wait_for(lambda screen: window.client_pixels(screen) == expected,
+                        f"the board with the cursor on {cursor}")
+
+    def test_a_turn_from_the_keyboard_with_the_cursor_seen_only_after_a_key(self):
+        with self.program() as window:
+            board = start_board()
+            self.shows(window, board)
+            window.keys("Right")  # shows the cursor, on the first red man that can move
+            self.shows(window, board, (3, 7))
+            window.keys("Return")
+            board[(3, 7)] = RED_MAN_SELECTED
+            self.shows(window, board, (3, 7))
+            window.keys("Up", "Right", "Return")
+            board[(3, 7)], board[(4, 6)] = EMPTY, RED_MAN
+            self.shows(window, board, (4, 6))
+
+            # Held down, Enter brings the computer's one reply, not a run of its moves.
+            window.hold("Return")
+            replied = window.read_board()
+            changed = {square for square in board if replied[square] != board[square]}
+            self.assertEqual(len(changed), 2, changed)
+            self.assertEqual(sorted(replied[square] for square in changed), [BLUE_MAN, EMPTY])
+            board = replied
+
+            window.keys("Return")
+            board[(4, 6)] = RED_MAN_SELECTED
+            self.shows(window, board, (4, 6))
+            window.keys("Escape")
+            board[(4, 6)] = RED_MAN
+            self.shows(window, board, (4, 6))
+            window.count_tones()
+            window.keys("Up", "Return")  # a square never played on
+            self.shows(window, board, (4, 5))
+            self.assertIn(window.tones(), (None, 1))
+
+            window.press_square(4, 5)
+            self.shows(window, board)
+
+
+if __name__ == "__main__":
+    unittest.main()
