@@ -4,8 +4,11 @@
 #   windows  building the Windows program and playing it under Wine (with the Japanese locale)
 #   web      building the web page and serving it from this machine
 #   all      everything above, and what every build and test needs (the default)
+# For every test (all), also the page's accessibility audit, axe-core, from npm at the version
+# tests/web/package-lock.json pins (with Debian's npm where there is no npm yet).
 # Usage: tools/install-packages.sh [desktop|windows|web|all]   (as root, or with sudo available)
 set -euo pipefail
+tests_web="$(cd "$(dirname "$0")/../tests/web" && pwd)"
 
 # qt6-wayland: the window on a desktop with Wayland only, without an X server
 desktop=(g++ cmake ninja-build qt6-base-dev qt6-wayland fonts-ipafont-gothic)
@@ -44,13 +47,15 @@ esac
 
 run_as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
-missing=()
-for package in "${packages[@]}"; do
-    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
-done
 # apt's own output, hundreds of lines, goes to a log that is shown only when it fails.
-if [ ${#missing[@]} -ne 0 ]; then
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+    done
+    [ ${#missing[@]} -ne 0 ] || return 0
     echo "Installing ${#missing[@]} Debian packages, with what they need: ${missing[*]}"
+    local log
     log=$(mktemp)
     if ! { run_as_root apt-get update -qq &&
         run_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
@@ -61,6 +66,14 @@ if [ ${#missing[@]} -ne 0 ]; then
         exit 1
     fi
     rm -f "$log"
+}
+
+install_missing "${packages[@]}"
+
+if [ "$purpose" = all ]; then
+    command -v npm >/dev/null || install_missing npm
+    echo "Installing the page's accessibility audit (axe-core) from npm"
+    npm ci --prefix "$tests_web" --no-audit --no-fund --loglevel=error >/dev/null
 fi
 
 # The Windows program runs under Wine in the Japanese locale.

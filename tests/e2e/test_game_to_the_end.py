@@ -94,6 +94,8 @@ class GameToTheEnd(unittest.TestCase):
             # with every press after it.
             window.press_square(*LIGHT_SQUARE)
             window.wait_for(lambda s: window.shows_picture(result, s), result)
+            if window.told() is not None:  # where the program speaks, the result is heard
+                self.assertIn("勝ち" if result == WIN_PICTURE else "負け", window.told())
             window.press_square(5, 5)
             window.wait_for(lambda s: window.shows_picture(result, s), result)
 

@@ -31,8 +31,11 @@ class KeyboardTurn(unittest.TestCase):
             board[(3, 7)], board[(4, 6)] = EMPTY, RED_MAN
             self.shows(window, board, (4, 6))
 
-            # Held down, Enter brings the computer's one reply, not a run of its moves.
-            window.hold("Return")
+            # Held down, Enter brings the computer's one reply, not a run of its moves, nor
+            # presses on red's turn after it.
+            window.count_tones()
+            window.hold("Return", repeats=3)
+            self.assertIn(window.tones(), (None, 0))
             replied = window.read_board()
             changed = {square for square in board if replied[square] != board[square]}
             self.assertEqual(len(changed), 2, changed)

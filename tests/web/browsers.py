@@ -98,6 +98,16 @@ class Chromium:
     def key(self, name):
         ActionChains(self.driver).send_keys(KEYS[name]).perform()
 
+    def hold(self, name, repeats):
+        """A key held down: its driver's repeats are not marked as such, the protocol's are."""
+        key, code, number, text = {"Return": ("Enter", "Enter", 13, "\r")}[name]
+        for repeat in range(1 + repeats):
+            self.devtools("Input.dispatchKeyEvent", {
+                "type": "keyDown", "key": key, "code": code, "windowsVirtualKeyCode": number,
+                "text": text, "autoRepeat": repeat > 0})
+        self.devtools("Input.dispatchKeyEvent", {
+            "type": "keyUp", "key": key, "code": code, "windowsVirtualKeyCode": number})
+
     def screenshot(self):
         return self.driver.get_screenshot_as_png()
 
@@ -205,9 +215,14 @@ class Firefox:
         self.actions(self.pointer("touch", *points[0]))
 
     def key(self, name):
+        self.hold(name, 0)
+
+    def hold(self, name, repeats):
+        """A key held down: a key pressed again while it is down is a repeat."""
         value = KEYS[name]
         self.actions({"type": "key", "id": "keyboard", "actions": [
-            {"type": "keyDown", "value": value}, {"type": "keyUp", "value": value}]})
+            {"type": "keyDown", "value": value}] * (1 + repeats) + [
+            {"type": "keyUp", "value": value}]})
 
     def screenshot(self):
         return base64.b64decode(self.command("browsingContext.captureScreenshot",
@@ -295,6 +310,13 @@ class WebKit:
 
     def key(self, name):
         ActionChains(self.driver).send_keys(KEYS[name]).perform()
+
+    def hold(self, name, repeats):
+        """A key held down; this driver drops the repeats, so the page sees one press."""
+        actions = ActionChains(self.driver)
+        for _ in range(1 + repeats):
+            actions.key_down(KEYS[name])
+        actions.key_up(KEYS[name]).perform()
 
     def screenshot(self):
         return self.driver.get_screenshot_as_png()

@@ -15,6 +15,7 @@ import unittest
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 
 import test_game_to_the_end as scenario  # noqa: E402
+import test_keys  # noqa: E402
 from browsers import engine_name  # noqa: E402
 from web_page import PageServer, WebPage, bench_in_chromium  # noqa: E402
 from wine_game import (BLUE_MAN, BLUE_MAN_SELECTED, BOARD, EMPTY, ID, LOSE_PICTURE,  # noqa: E402
@@ -36,15 +37,6 @@ def only_in_chromium(test):
 
 def checked(dialog):
     return {ident for ident, (control,) in dialog["controls"].items() if control["checked"]}
-
-
-COUNT_TONES = """
-    window.tones = 0;
-    const make = AudioContext.prototype.createOscillator;
-    AudioContext.prototype.createOscillator = function () {
-      window.tones += 1;
-      return make.call(this);
-    };"""
 
 
 class Page(unittest.TestCase):
@@ -72,11 +64,11 @@ class Page(unittest.TestCase):
 
             # A press where the piece cannot go beeps and cancels the selection; a right press
             # cancels one too (the last press: WebKit's driver may lose presses after it).
-            page.run(COUNT_TONES)
+            page.count_tones()
             page.press_square(5, 7)
             page.press_square(5, 3)
             page.wait_for_board(after)
-            self.assertEqual(page.run("return window.tones"), 1)
+            self.assertEqual(page.tones(), 1)
             page.press_square(5, 7)
             after[(5, 7)] = RED_MAN_SELECTED
             page.wait_for_board(after)
@@ -141,11 +133,13 @@ class Page(unittest.TestCase):
             self.assertEqual(checked(dialog), {STRENGTH_5, MEN_12, RED_FIRST})
             for ident, (control,) in dialog["controls"].items():
                 self.assertTrue(control["fits"], control["text"])
+            # Over the board's top-left corner, moved in only as far as the screen needs.
             left, top, _, _ = page.board_area()
-            corner = page.run(
+            corner, size, room = page.run(
                 "const r = document.getElementById('settings').getBoundingClientRect();"
-                "return [r.left, r.top];")
-            self.assertEqual(corner, [left, top])
+                "return [[r.left, r.top], [r.width, r.height], [innerWidth, innerHeight]];")
+            self.assertEqual(corner, [min(left, room[0] - size[0]), min(top, room[1] - size[1])])
+            self.assertGreaterEqual(min(corner), 0)
 
             # Tab visits the Tab stops in template order, from the first, and comes round.
             visited = [page.focused()]
@@ -381,7 +375,8 @@ class TouchSoundAndScreens(unittest.TestCase):
             # The first tap, rejected, is heard: the sound wakes when the touch ends. (As on a
             # phone, the sound starts suspended and resumes only in a gesture that grants it;
             # headless Chromium would let any page sound.)
-            page.run(COUNT_TONES + """
+            page.count_tones()
+            page.run("""
                 window.AudioContext = class extends AudioContext {
                   constructor() { super(); this.suspend(); window.sound = this; }
                   resume() {
@@ -392,7 +387,7 @@ class TouchSoundAndScreens(unittest.TestCase):
             page.touch_at(page.square_point(2, 6))
             page.until(lambda: page.run("return window.sound.state") == "running",
                        "the sound to run")
-            self.assertEqual(page.run("return window.tones"), 1)
+            self.assertEqual(page.tones(), 1)
 
             # Of two fingers only the first presses.
             page.touch_at(page.square_point(5, 7), page.square_point(6, 6))
@@ -433,6 +428,72 @@ class TouchSoundAndScreens(unittest.TestCase):
         with WebPage(before_load=no_measure) as page:
             page.menu(1, 1)
             self.assertEqual(page.dialog()["controls"], measured)
+
+
+class KeyboardOnThePage(test_keys.KeyboardTurn):
+    program = WebPage
+
+
+class Heard(unittest.TestCase):
+    """What a screen reader finds on the page: the board's name and role, what changed in words,
+    the radio groups named by their frames; and what an accessibility audit finds."""
+
+    def ax_nodes(self, page):
+        """Chromium's accessibility tree: role, name and properties of each node."""
+        nodes = page.browser.devtools("Accessibility.getFullAXTree", {})["nodes"]
+        value = lambda node, key: node.get(key, {}).get("value")
+        return [(value(node, "role"), value(node, "name"),
+                 {p["name"]: p["value"].get("value") for p in node.get("properties", [])})
+                for node in nodes if not node.get("ignored")]
+
+    @unittest.skipIf(ENGINE == "webkit", "WebKit's driver reads no live region here")
+    def test_tab_brings_the_cursor_and_every_change_is_told(self):
+        with WebPage() as page:
+            page.keys("F10", "Tab")  # from the menu bar to the board
+            self.assertEqual(page.told(), "b3、赤の駒。 b3: red man.")
+            self.assertTrue(page.run("return document.getElementById('board').matches('.keyed')"))
+            page.keys("Return", "Up", "Right", "Return")
+            for words in ("赤の駒がb3からc4へ動きました。 The red man moved from b3 to c4.",
+                          "The computer's turn: the next press or Enter makes it move."):
+                self.assertIn(words, page.told())
+            page.keys("Return")
+            self.assertRegex(page.told(), r"The blue man moved from .. to ..\. .* Red to move\.$")
+            if ENGINE == "chromium":
+                nodes = self.ax_nodes(page)
+                self.assertIn(("application", "盤"), [node[:2] for node in nodes])
+                self.assertTrue(any(props.get("live") == "polite" for _, _, props in nodes))
+                page.menu(1, 1)
+                nodes = self.ax_nodes(page)
+                self.assertIn(("radiogroup", "強さ"), [node[:2] for node in nodes])
+                self.assertIn(("radiogroup", "駒の数"), [node[:2] for node in nodes])
+                # "強さ, 5, 6 of 12": the fifth strength's place in its group.
+                self.assertEqual(page.run("""
+                    const five = document.querySelector("[data-id='%d'] input");
+                    return [five.closest("[role=radiogroup]").textContent,
+                            five.getAttribute("aria-posinset"), five.getAttribute("aria-setsize")];
+                    """ % ID["IDC_STRENGTH_5"]), ["0123456789" + "1011", "6", "12"])
+
+    @only_in_chromium
+    def test_an_audit_finds_nothing_serious_at_rest_with_a_menu_or_the_dialog_open(self):
+        with open(os.environ["YORUNAMI_AXE"]) as source:
+            audit = source.read() + """
+                const found = await axe.run(document, { runOnly: { type: "tag", values: [
+                  "wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa", "best-practice"] } });
+                return found.violations.filter((v) => ["serious", "critical"].includes(v.impact))
+                  .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(" ")).join(", ")}`);"""
+        for viewport in ((640, 480, 1), (360, 640, 3)):
+            with WebPage(viewport=viewport) as page:
+                self.assertEqual(page.run(audit), [], "at rest")
+                page.keys("F10", "Down")
+                self.assertEqual(page.run(audit), [], "with a menu open")
+                page.keys("Escape", "Escape")
+                page.menu(1, 1)
+                self.assertEqual(page.run(audit), [], "with the dialog open")
+                # On a phone too the dialog fits the screen.
+                self.assertEqual(page.run(
+                    "const r = document.getElementById('settings').getBoundingClientRect();"
+                    "return r.left >= 0 && r.top >= 0 && r.right <= innerWidth &&"
+                    " r.bottom <= innerHeight"), True)
 
 
 class SearchInChromium(unittest.TestCase):

@@ -238,6 +238,30 @@ class WebPage(GameWindow):
             self.browser.key(name)
             time.sleep(pause)
 
+    def hold(self, name, repeats=4):
+        self.browser.hold(name, repeats)
+        time.sleep(0.1)
+
+    def count_tones(self):
+        """Starts counting the tones the page makes, as beeps; tones() tells how many."""
+        self.run("""
+            window.tones = 0;
+            if (!window.countingTones) {
+              window.countingTones = true;
+              const make = AudioContext.prototype.createOscillator;
+              AudioContext.prototype.createOscillator = function () {
+                window.tones += 1;
+                return make.call(this);
+              };
+            }""")
+
+    def tones(self):
+        return self.run("return window.tones")
+
+    def told(self):
+        """What the page's live region says now."""
+        return self.run("return document.getElementById('told').textContent")
+
     def focused(self):
         """The text of the element that has the keyboard."""
         return self.run(

@@ -1,6 +1,7 @@
 // The menu bar, built from the game's description of its menus: the mouse opens a menu and picks
-// an item; the keyboard moves with the arrows, picks with Enter or Space and backs out with
-// Escape; F10 goes to the menu bar, as on the desktop.
+// an item; the keyboard moves with the arrows, Home and End, picks with Enter or Space and backs
+// out with Escape; F10 goes to the menu bar, as on the desktop. The bar is one Tab stop: the title
+// last reached.
 
 export function buildMenuBar(container, menus, runCommand, board) {
   const bar = document.createElement("ul");
@@ -58,6 +59,9 @@ export function buildMenuBar(container, menus, runCommand, board) {
       popup.append(line);
     }
     title.addEventListener("click", () => (popup.hidden ? open(index, false) : close()));
+    title.addEventListener("focus", () => {
+      titles.forEach((other) => (other.tabIndex = other === title ? 0 : -1));
+    });
     // With a menu open, the mouse moving onto another title opens that menu; a touch does not
     // hover, and its compatibility hover before the tap's click would undo what the tap asked.
     title.addEventListener("pointerenter", (event) => {
@@ -100,6 +104,15 @@ export function buildMenuBar(container, menus, runCommand, board) {
           step(items, onItem, event.key === "ArrowDown" ? 1 : -1).focus();
         }
         break;
+      case "Home":
+      case "End": {
+        const ends = onItem >= 0 ? items : titles;
+        if (onItem < 0) {
+          close();
+        }
+        ends[event.key === "Home" ? 0 : ends.length - 1].focus();
+        break;
+      }
       case "Enter":
       case " ":
         if (onTitle >= 0) {

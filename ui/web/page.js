@@ -1,17 +1,24 @@
-// The page: the board's canvas, its presses and its scale, and the start. The game is the
-// WebAssembly module, which paints the board's pixels; this only forwards events to it and shows
-// what it painted. The menu bar, the settings dialog and the sound have scripts of their own.
+// The page: the board's canvas, its presses, its keys and its scale, and the start. The game is
+// the WebAssembly module, which paints the board's pixels and tells in words what changed; this
+// only forwards events to it, shows what it painted and hands its words to a live region. The
+// menu bar, the settings dialog and the sound have scripts of their own.
 import createYorunami from "./yorunami.js";
 import { buildMenuBar } from "./menu.js";
 import { SettingsDialog } from "./settings.js";
 import { beep } from "./sound.js";
 
-const BOARD_PIXELS = 264;
 // At most this many times the board's own size on the screen, however large the window.
 const LARGEST_SCALE = 2;
+// The keys of the board, by the number the game gives each (left, right, up, down, a press,
+// a right press).
+const BOARD_KEYS = {
+  ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Enter: 4, " ": 4, Escape: 5,
+  Backspace: 5,
+};
 
 const canvas = document.getElementById("board");
 const context = canvas.getContext("2d");
+const told = document.getElementById("told");
 let dialog = null;
 
 // Until the board is shown the status line says the page is loading; a failure to start is
@@ -24,6 +31,7 @@ const game = await createYorunami({
   onAbort: stopped,
 });
 const description = JSON.parse(game.UTF8ToString(game._pageDescription()));
+const BOARD_PIXELS = description.boardPixels;
 
 // What the module has painted, onto the canvas.
 function showBoard() {
@@ -32,7 +40,18 @@ function showBoard() {
   context.putImageData(new ImageData(new Uint8ClampedArray(bytes.buffer), BOARD_PIXELS), 0, 0);
 }
 
-// Each call into the game leaves the board painted.
+// What the game told of the change, for a screen reader: a new line each time, so that the
+// same words said twice are heard twice.
+function tellWhatChanged() {
+  const sentences = game.UTF8ToString(game._pageSentences());
+  if (sentences !== "") {
+    const line = document.createElement("span");
+    line.textContent = sentences;
+    told.replaceChildren(line);
+  }
+}
+
+// Each call into the game leaves the board painted, and what changed told.
 function play(call) {
   try {
     call();
@@ -41,6 +60,7 @@ function play(call) {
     throw error;
   }
   showBoard();
+  tellWhatChanged();
 }
 
 // The module has stopped (it aborted, or a call into it failed) after the board was shown: it
@@ -92,6 +112,32 @@ canvas.addEventListener("pointerdown", (event) => {
 });
 canvas.addEventListener("contextmenu", (event) => event.preventDefault());
 
+// The board's keys: the arrows move the cursor, Enter or Space press where it stands, Escape or
+// Backspace are a right press. A held key repeats the arrows, not the presses.
+canvas.addEventListener("keydown", (event) => {
+  const key = BOARD_KEYS[event.key];
+  if (key === undefined || event.altKey || event.ctrlKey || event.metaKey) {
+    return;
+  }
+  canvas.classList.add("keyed");
+  play(() => game._pageKey(key, event.repeat ? 1 : 0));
+  event.preventDefault();
+});
+
+// The cursor and the focus ring show when Tab brings the focus to the board, not when a press, a
+// command or the page's start does.
+let tabbedLast = false;
+document.addEventListener("keydown", (event) => (tabbedLast = event.key === "Tab"),
+  { capture: true });
+document.addEventListener("pointerdown", () => (tabbedLast = false), { capture: true });
+canvas.addEventListener("focus", () => {
+  canvas.classList.toggle("keyed", tabbedLast);
+  if (tabbedLast) {
+    play(() => game._pageBoardFocused());
+  }
+});
+canvas.addEventListener("pointerdown", () => canvas.classList.remove("keyed"));
+
 function runCommand(commandId) {
   play(() => game._pageMenuCommand(commandId));
   if (!dialog.isOpen()) {
@@ -131,6 +177,8 @@ function fitBoardToScreen() {
 }
 
 document.title = description.title;
+document.documentElement.style.setProperty("--interface-fonts",
+  description.dialog.fonts.slice(1).map((face) => `"${face}"`).join(", ") + ", sans-serif");
 window.addEventListener("resize", fitBoard);
 fitBoardToScreen();
 play(() => game._pageStart());

@@ -2,32 +2,69 @@
 // groups and Tab order, each control placed by the dialog-unit rule for the font the browser
 // gives the dialog. It is modal; OK is the default button; Cancel, Escape and the close box answer
 // that nothing changes. The game says which buttons are checked when it opens, and takes the
-// checked ones back on OK.
+// checked ones back on OK. Each radio group is named by its frame, and each control's whole label
+// is its target.
 
-const ALPHABET = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+// Each control's whole label is its target, and each one that Tab reaches is at least this many
+// CSS pixels high and wide, so that a finger or a pointer hits it (WCAG 2.5.8); the men-count
+// buttons, a little lower, stand far enough apart.
+const LEAST_TARGET = 24;
+// The dialog's border, both sides, beside its client area.
+const BORDERS = 2;
 
-// The width of the 52 Latin letters and the height of a line, in whole pixels, in a font.
-function measureFont(font) {
+// The width of the sample (the 52 Latin letters) and the height of a line, in whole pixels, in a
+// font.
+function measureFont(font, sample) {
   const context = document.createElement("canvas").getContext("2d");
   context.font = font;
-  const metrics = context.measureText(ALPHABET);
+  const metrics = context.measureText(sample);
   const line = metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent;
-  return [Math.round(metrics.width), Math.round(Number.isFinite(line) ? line : lineOfText(font))];
+  return [
+    Math.round(metrics.width),
+    Math.round(Number.isFinite(line) ? line : lineOfText(font, sample)),
+  ];
 }
 
 // Where the canvas cannot tell the font's ascent and descent (Firefox before 116), the height of
 // a line of text in the font, which spans the same.
-function lineOfText(font) {
-  const sample = document.createElement("span");
-  sample.style.font = font;
-  sample.style.lineHeight = "normal";
-  sample.style.position = "absolute";
-  sample.style.visibility = "hidden";
-  sample.textContent = ALPHABET;
-  document.body.append(sample);
-  const height = sample.getBoundingClientRect().height;
-  sample.remove();
+function lineOfText(font, sample) {
+  const text = document.createElement("span");
+  text.style.font = font;
+  text.style.lineHeight = "normal";
+  text.style.position = "absolute";
+  text.style.visibility = "hidden";
+  text.textContent = sample;
+  document.body.append(text);
+  const height = text.getBoundingClientRect().height;
+  text.remove();
   return height;
+}
+
+// The dialog's font and its controls' places, by the dialog-unit rule, on a screen `room` CSS
+// pixels wide. The font is its face, else the stand-ins, at the least whole size that makes every
+// Tab stop a target. Where the screen is too narrow for that size (a phone), the font is the
+// largest that fits, and the line the rule measures in eighths is raised until every Tab stop is
+// a target, so that the dialog keeps its layout in dialog units and fits.
+function dialogFont(description, layOut, room) {
+  const family = description.fonts.map((face) => `"${face}"`).join(", ") + ", sans-serif";
+  const small = (layout) => description.controls.some((control, index) => control.tab &&
+    Math.min(...layout.slice(4 + 4 * index, 6 + 4 * index)) < LEAST_TARGET);
+  let chosen = null;
+  for (let size = Math.round((description.points * 4) / 3); ; size += 1) {
+    const [alphabetWidth, line] = measureFont(`${size}px ${family}`, description.sample);
+    let raised = line;
+    while (small(layOut(alphabetWidth, raised)) && raised < 3 * LEAST_TARGET) {
+      raised += 1;
+    }
+    const layout = layOut(alphabetWidth, raised);
+    if (chosen !== null && layout[0] + BORDERS > room) {
+      return chosen;
+    }
+    chosen = { family, size, layout };
+    if (raised === line) {
+      return chosen;
+    }
+  }
 }
 
 export class SettingsDialog {
@@ -40,8 +77,6 @@ export class SettingsDialog {
     this.buttons = new Map(); // id: the input or button
     this.groups = new Map(); // radio id: its group's number
     element.setAttribute("aria-labelledby", "settings-caption");
-    element.style.fontFamily = `"${description.font}", ${getComputedStyle(element).fontFamily}`;
-    element.style.fontSize = `${description.points}pt`;
     this.build();
     element.addEventListener("cancel", (event) => {
       event.preventDefault(); // Escape: the dialog's own Cancel
@@ -87,33 +122,68 @@ export class SettingsDialog {
 
     this.client = document.createElement("div");
     this.client.className = "client";
-    const style = getComputedStyle(this.element);
-    const [alphabetWidth, lineHeight] = measureFont(`${style.fontSize} ${style.fontFamily}`);
-    const layout = this.game.layout(alphabetWidth, lineHeight);
-    this.client.style.width = `${layout[0]}px`;
-    this.client.style.height = `${layout[1]}px`;
+    const controls = this.description.controls;
     let group = 0;
-    this.description.controls.forEach((control, index) => {
+    this.placed = controls.map((control, index) => {
       if (control.kind === "radio" && control.group) {
         group += 1;
       }
       const element = this.makeControl(control, group);
       element.dataset.id = control.kind === "frame" ? `frame${index}` : control.id;
-      const [x, y, width, height] = layout.slice(2 + 4 * index, 6 + 4 * index);
+      if (control.kind === "frame") {
+        element.querySelector(".legend").id = `legend${index}`;
+      }
+      if (control.frame >= 0 && control.kind === "radio") {
+        // In the radio group its frame names, with its place in the group.
+        const siblings = controls.filter((other) => other.frame === control.frame);
+        const input = element.querySelector("input");
+        input.setAttribute("aria-posinset", String(siblings.indexOf(control) + 1));
+        input.setAttribute("aria-setsize", String(siblings.length));
+        this.radioGroup(control.frame).append(element);
+      } else {
+        this.client.append(element);
+      }
+      return element;
+    });
+    this.element.append(caption, this.client);
+  }
+
+  // The font and every control's place, for the screen as it is when the dialog opens.
+  place() {
+    const font = dialogFont(this.description, this.game.layout, window.innerWidth);
+    this.element.style.fontFamily = font.family;
+    this.element.style.fontSize = `${font.size}px`;
+    this.client.style.width = `${font.layout[0]}px`;
+    this.client.style.height = `${font.layout[1]}px`;
+    this.placed.forEach((element, index) => {
+      const [x, y, width, height] = font.layout.slice(2 + 4 * index, 6 + 4 * index);
       Object.assign(element.style, {
         left: `${x}px`, top: `${y}px`, width: `${width}px`, height: `${height}px`,
       });
-      this.client.append(element);
     });
-    this.element.append(caption, this.client);
+  }
+
+  // The element of the radio group its frame names, made where its first button stands in the
+  // Tab order; its buttons keep their places in the client area.
+  radioGroup(frame) {
+    let group = this.client.querySelector(`[aria-labelledby="legend${frame}"]`);
+    if (group === null) {
+      group = document.createElement("div");
+      group.className = "radio-group";
+      group.setAttribute("role", "radiogroup");
+      group.setAttribute("aria-labelledby", `legend${frame}`);
+      this.client.append(group);
+    }
+    return group;
   }
 
   // In template order, which is also the Tab order; the frames stand behind the buttons.
   makeControl(control, group) {
     if (control.kind === "frame") {
+      // Drawn only: its title is read as its radio group's name.
       const frame = document.createElement("div");
       frame.className = "frame";
-      frame.setAttribute("role", "group");
+      frame.setAttribute("aria-hidden", "true");
       const legend = document.createElement("span");
       legend.className = "legend";
       legend.textContent = control.text;
@@ -162,7 +232,8 @@ export class SettingsDialog {
   }
 
   // Over the board's top-left corner, as the desktop dialog opens at the corner of the window's
-  // client area, with the buttons the game names checked and every other one clear.
+  // client area, moved in as far as it must to fit the screen; with the buttons the game names
+  // checked and every other one clear.
   open(checked) {
     for (const [id, button] of this.buttons) {
       if (button.tagName === "INPUT") {
@@ -170,9 +241,12 @@ export class SettingsDialog {
       }
     }
     const corner = this.game.board.getBoundingClientRect();
-    this.element.style.left = `${corner.left}px`;
-    this.element.style.top = `${corner.top}px`;
+    this.place();
     this.element.showModal();
+    const size = this.element.getBoundingClientRect();
+    const within = (start, extent, room) => Math.max(0, Math.min(start, room - extent));
+    this.element.style.left = `${within(corner.left, size.width, window.innerWidth)}px`;
+    this.element.style.top = `${within(corner.top, size.height, window.innerHeight)}px`;
     this.element.querySelector("[tabindex='0']").focus();
   }
 
