@@ -308,6 +308,10 @@ class GameWindow:
     def tones(self):
         return None
 
+    def told(self):
+        """What a screen reader hears of the last change; the Windows program tells nothing."""
+        return None
+
     def menu(self, top_item, downs):
         """Chooses a menu item by keyboard: F10, right to the top item, down, Return."""
         self.keys("F10")
