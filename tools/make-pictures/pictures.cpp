@@ -28,8 +28,8 @@ const std::vector<ResultLook> resultLooks = {
 
 namespace {
 
-constexpr int SquareSize = 32;
-constexpr int ResultSize = 264;
+constexpr int SquareSize = PicturePixels;
+constexpr int ResultSize = BoardPixels; // drawn over the whole board
 
 // The disc: 28 pixels across, over columns and rows 3 to 30.
 bool inDisc(int x, int y) {
