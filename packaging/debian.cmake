@@ -29,12 +29,29 @@ ${licence}
 ")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
 
+# The AppStream metainfo, for software centres: its release is the changelog's latest, dated as
+# the changelog dates it.
+set(METAINFO_ID invalid.yorunami.Yorunami)
+file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/changelog signOff REGEX "^ -- " LIMIT_COUNT 1)
+string(REGEX MATCH ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9])" _ "${signOff}")
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND months ${CMAKE_MATCH_2} month)
+math(EXPR month "${month} + 1" OUTPUT_FORMAT DECIMAL)
+string(LENGTH ${month} digits)
+if(digits EQUAL 1)
+  set(month 0${month})
+endif()
+set(RELEASE_DATE ${CMAKE_MATCH_3}-${month}-${CMAKE_MATCH_1})
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/yorunami.metainfo.xml.in
+  ${CMAKE_CURRENT_BINARY_DIR}/${METAINFO_ID}.metainfo.xml @ONLY)
+
 set(doc share/doc/yorunami)
 yorunami_gzip(${CMAKE_CURRENT_SOURCE_DIR}/changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
 yorunami_gzip(${CMAKE_CURRENT_SOURCE_DIR}/yorunami.6 ${CMAKE_CURRENT_BINARY_DIR}/yorunami.6.gz)
 
 install(TARGETS yorunami RUNTIME DESTINATION games)
 install(FILES yorunami.desktop DESTINATION share/applications)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${METAINFO_ID}.metainfo.xml DESTINATION share/metainfo)
 foreach(png IN ZIP_LISTS YORUNAMI_PNG_SIZES YORUNAMI_PNG_FILES)
   install(FILES ${png_1} DESTINATION share/icons/hicolor/${png_0}x${png_0}/apps RENAME yorunami.png)
 endforeach()

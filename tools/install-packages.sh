@@ -25,7 +25,7 @@ all=(
     # the picture generator
     libfreetype-dev zlib1g-dev
     # the Debian package and its checks
-    dpkg-dev lintian desktop-file-utils
+    dpkg-dev lintian desktop-file-utils appstream
     # the Windows program's checks, and both programs on a virtual display (with a window
     # manager for the screenshots)
     icoutils xvfb xdotool x11-utils imagemagick python3 openbox

@@ -2,6 +2,9 @@
 
 #include "engine/game.h"
 
+#include <algorithm>
+#include <cmath>
+
 void drawGrid(DrawingSurface& surface) {
     constexpr int last = BoardPixels - 1;
     const PixelPoint frame[] = {{0, 0}, {last, 0}, {last, last}, {0, last}, {0, 0}};
@@ -57,6 +60,15 @@ int centredPosition(int screenStart, int screenExtent, int windowExtent) {
 BoardSquare squareAtPixel(unsigned x, unsigned y) {
     return {static_cast<int>(x / CellPixels) + FirstPlayingLine,
             static_cast<int>(y / CellPixels) + FirstPlayingLine};
+}
+
+int boardScale(double screenScale) {
+    return std::max(1, static_cast<int>(std::floor(screenScale + 0.5)));
+}
+
+BoardSquare squareAtPixel(unsigned x, unsigned y, int scale) {
+    const unsigned blocks = static_cast<unsigned>(std::max(scale, 1));
+    return squareAtPixel(x / blocks, y / blocks);
 }
 
 PixelRect cellOfSquare(int x, int y) {

@@ -70,5 +70,14 @@ int centredPosition(int screenStart, int screenExtent, int windowExtent);
 // The board square of a press at client pixel (x, y), each a 16-bit word taken as unsigned.
 BoardSquare squareAtPixel(unsigned x, unsigned y);
 
+// On a screen of this scale (dots per inch over 96 on Windows, the device pixel ratio elsewhere)
+// each board pixel shows as a block of s x s device pixels: s is the whole number nearest the
+// scale, halves rounded up, and at least 1 (125% gives 1, 150% and 200% give 2, 250% gives 3).
+// The board is never resampled, so it stays crisp, with grid lines all of one width.
+int boardScale(double screenScale);
+
+// The board square of a press at device pixel (x, y) of a board shown at scale s.
+BoardSquare squareAtPixel(unsigned x, unsigned y, int scale);
+
 // The 33x33 cell of board square (x, y); a square off the board gives a cell off the client area.
 PixelRect cellOfSquare(int x, int y);

@@ -12,8 +12,11 @@ from wine_game import BOARD, GameWindow
 
 
 class NativeWindow(GameWindow):
+    """The program at a screen scale of dpi / 96 (Qt's QT_SCALE_FACTOR)."""
+
     def _start_game(self):
-        self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
+        self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
+                        QT_SCALE_FACTOR=str(self.dpi / 96))
         self.game = subprocess.Popen([os.environ["YORUNAMI_NATIVE"]], env=self.env,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
@@ -26,11 +29,12 @@ class NativeWindow(GameWindow):
         return found
 
     def refresh_geometry(self):
-        """The window's place on the screen; the board area is its bottom 264 rows."""
+        """The window's place on the screen; the board area is its bottom 264 rows, times the
+        board's scale."""
         self.outer = self.geometry(self.window)
         x, y, width, height = self.outer
-        self.client = (x, y + height - BOARD)
-        self.client_size = (width, BOARD)
+        self.client = (x, y + height - BOARD * self.scale)
+        self.client_size = (width, BOARD * self.scale)
 
     def __exit__(self, *exc):
         if self.game is not None and self.game.poll() is None:

@@ -28,6 +28,16 @@ class NativeDesktopWindow(unittest.TestCase):
             window.quit()
             self.assertEqual(window.wait_for_exit(), 0)
 
+    def test_at_a_scale_of_1_5_and_2_each_board_pixel_is_a_block_of_2x2(self):
+        for dpi in (144, 192):
+            with NativeWindow(dpi=dpi) as window:
+                self.assertEqual(window.outer[2], 2 * BOARD, dpi)
+                board = start_board()
+                window.wait_for(lambda s: window.client_pixels(s) == expected_client(board),
+                                f"the start position in blocks of 2x2 at {dpi / 96}")
+                window.press_square(3, 7)
+                board[(3, 7)] = RED_MAN_SELECTED
+                window.wait_for_board(board)
 
     def test_it_answers_help_and_version_and_refuses_anything_else(self):
         no_display = {key: value for key, value in os.environ.items()

@@ -137,9 +137,19 @@ class Screen:
         return tuple(self.raw[at:at + 3])
 
 
+def board_scale(dpi):
+    """Each board pixel as a block of s x s screen pixels at a screen's dots per inch: the whole
+    number nearest dpi / 96, halves up, at least 1 (the rule stated again here on purpose)."""
+    return max(1, (dpi + 48) // 96)
+
+
 class GameWindow:
-    def __init__(self, lang="ja_JP.UTF-8"):
+    """The game's window on a display of `dpi` dots per inch (Wine's LogPixels)."""
+
+    def __init__(self, lang="ja_JP.UTF-8", dpi=96):
         self.lang = lang
+        self.dpi = dpi
+        self.scale = board_scale(dpi)
         self.xvfb = None
         self.game = None
         self.prefix = None
@@ -184,6 +194,10 @@ class GameWindow:
         self.env = dict(os.environ, DISPLAY=self.display, WINEPREFIX=self.prefix,
                         WINEDEBUG="-all", LANG=self.lang, LC_ALL=self.lang,
                         WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d")
+        if self.dpi != 96:
+            subprocess.run([WINE, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
+                            "/t", "REG_DWORD", "/d", str(self.dpi), "/f"], env=self.env,
+                           check=True, capture_output=True)
         self.game = subprocess.Popen([WINE, os.environ["YORUNAMI_EXE"]], env=self.env,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
@@ -229,9 +243,17 @@ class GameWindow:
         return Screen(self.env)
 
     def client_pixels(self, screen=None):
+        """The board's 264x264 pixels as the client area shows them: each one a block of
+        scale x scale screen pixels, or None where its block is not of one colour."""
         screen = screen or self.screen()
         cx, cy = self.client
-        return [[screen.pixel(cx + x, cy + y) for x in range(BOARD)] for y in range(BOARD)]
+        s = self.scale
+
+        def block(x, y):
+            colours = {screen.pixel(cx + s * x + i, cy + s * y + j)
+                       for i in range(s) for j in range(s)}
+            return colours.pop() if len(colours) == 1 else None
+        return [[block(x, y) for x in range(BOARD)] for y in range(BOARD)]
 
     def read_board(self, screen=None, hidden=None):
         """Each square's code, told from the colours of its disc and its middle; squares under
@@ -243,13 +265,15 @@ class GameWindow:
             looks[(rows[6][16], rows[18][16])] = code
         board = {}
         cx, cy = self.client
+        s = self.scale
         for y in range(2, 10):
             for x in range(2, 10):
-                left, top = cx + CELL * (x - 2), cy + CELL * (y - 2)
+                left, top = cx + s * CELL * (x - 2), cy + s * CELL * (y - 2)
                 if hidden and left < hidden[2] and top < hidden[3] and \
-                        left + CELL > hidden[0] and top + CELL > hidden[1]:
+                        left + s * CELL > hidden[0] and top + s * CELL > hidden[1]:
                     continue
-                look = (screen.pixel(left + 16, top + 6), screen.pixel(left + 16, top + 18))
+                look = (screen.pixel(left + s * 16, top + s * 6),
+                        screen.pixel(left + s * 16, top + s * 18))
                 assert look in looks, f"square {x},{y} shows {look}"
                 board[(x, y)] = looks[look]
         return board
@@ -281,7 +305,8 @@ class GameWindow:
     def press_square(self, x, y, button=1):
         """A real press in the middle of board square (x, y)."""
         cx, cy = self.client
-        self.click_at(cx + CELL * (x - 2) + 16, cy + CELL * (y - 2) + 16, button)
+        s = self.scale
+        self.click_at(cx + s * (CELL * (x - 2) + 16), cy + s * (CELL * (y - 2) + 16), button)
 
     def click_at(self, x, y, button=1):
         subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", str(button)],

@@ -11,6 +11,7 @@ import subprocess
 import sys
 import tempfile
 import unittest
+import xml.etree.ElementTree as ElementTree
 
 BUILD, VERSION = sys.argv[1], sys.argv[2]
 SOURCE = os.path.join(os.path.dirname(__file__), "..", "..")
@@ -57,6 +58,22 @@ class DebianPackage(unittest.TestCase):
         for line in ("Name=Yorunami", "Name[ja]=ヨルナミ", "Categories=Game;BoardGame;",
                      "Icon=yorunami", "Exec=/usr/games/yorunami"):
             self.assertIn(line, lines)
+
+    def test_software_centres_list_it_from_its_appstream_metainfo(self):
+        (found,) = glob.glob(os.path.join(self.root, "usr/share/metainfo/*.metainfo.xml"))
+        checked = subprocess.run(["appstreamcli", "validate", "--no-net", found],
+                                 capture_output=True, text=True)
+        self.assertEqual(checked.returncode, 0, checked.stdout + checked.stderr)
+        component = ElementTree.parse(found).getroot()
+        self.assertEqual(os.path.basename(found), component.findtext("id") + ".metainfo.xml")
+        launched = component.findtext("launchable")
+        self.assertTrue(os.path.exists(os.path.join(self.root, "usr/share/applications",
+                                                    launched)), launched)
+        self.assertEqual(component.find("releases/release").get("version"), VERSION)
+        self.assertEqual(component.findtext("project_license"), "MIT")
+        names = {name.get("{http://www.w3.org/XML/1998/namespace}lang"): name.text
+                 for name in component.findall("name")}
+        self.assertEqual(names, {None: "Yorunami", "ja": "ヨルナミ"})
 
     def test_the_icon_is_the_generators_at_each_theme_size(self):
         with open(os.path.join(SOURCE, "ui/pictures.txt"), encoding="utf-8") as listing:

@@ -5,16 +5,27 @@ Usage: check_executable.py EXE pe32|pe32+
 """
 
 import os
+import re
 import struct
 import subprocess
 import sys
+import tempfile
 import unittest
+import xml.etree.ElementTree as ElementTree
 
 EXE = sys.argv[1] if len(sys.argv) > 1 else ""
 KIND = sys.argv[2] if len(sys.argv) > 2 else ""
 PICTURES = os.path.join(os.path.dirname(__file__), "..", "..", "ui", "pictures")
 
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll"}
+TOOLS = "i686-w64-mingw32-" if KIND == "pe32" else "x86_64-w64-mingw32-"
+
+# The manifest's namespaces, and the supported-OS ids of Windows 7, 8, 8.1 and 10/11, stated again
+# here on purpose.
+ASM1, ASM3 = "urn:schemas-microsoft-com:asm.v1", "urn:schemas-microsoft-com:asm.v3"
+COMPATIBILITY = "urn:schemas-microsoft-com:compatibility.v1"
+WINDOWS_7_TO_11 = {"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+                   "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}
 
 WS_CHILD, WS_VISIBLE, WS_GROUP, WS_TABSTOP = 0x40000000, 0x10000000, 0x00020000, 0x00010000
 WS_POPUP, WS_CAPTION, WS_SYSMENU = 0x80000000, 0x00C00000, 0x00080000
@@ -120,11 +131,44 @@ class Executable(unittest.TestCase):
             self.assertTrue(description.startswith("PE32+ executable (GUI) x86-64"), description)
 
     def test_it_needs_only_windows_own_dlls(self):
-        objdump = "i686-w64-mingw32-objdump" if KIND == "pe32" else "x86_64-w64-mingw32-objdump"
-        lines = run(objdump, "-p", EXE).decode().splitlines()
+        lines = run(TOOLS + "objdump", "-p", EXE).decode().splitlines()
         dlls = {line.split(":", 1)[1].strip().lower() for line in lines if "DLL Name:" in line}
         self.assertTrue(dlls)
         self.assertLessEqual(dlls, SYSTEM_DLLS)
+
+    def test_it_imports_nothing_newer_than_windows_7(self):
+        """Each function it takes from the system's DLLs, but the C library's, is one that the
+        mingw-w64 headers declare for Windows 7: a small file taking each one's address compiles
+        with _WIN32_WINNT at Windows 7 (the headers default to Windows 10, so nothing warns)."""
+        imports = run(TOOLS + "objdump", "-p", EXE).decode()
+        functions = []
+        for table in re.split(r"\n\s*DLL Name: ", imports)[1:]:
+            if table.split()[0].lower() != "msvcrt.dll":
+                functions += re.findall(r"^\s+[0-9a-f]+\s+[0-9]+\s+(\w+)$", table, re.M)
+        self.assertIn("CreateWindowExA", functions)
+        with tempfile.TemporaryDirectory() as folder:
+            source = os.path.join(folder, "imports.c")
+            with open(source, "w") as file:
+                file.write("#define WINVER 0x0601\n#define _WIN32_WINNT 0x0601\n"
+                           "#include <windows.h>\nconst void *const imported[] = {\n" +
+                           "".join(f"(const void *)&{name},\n" for name in functions) + "};\n")
+            compiled = subprocess.run([TOOLS + "gcc", "-c", source, "-o", source + ".o"],
+                                      capture_output=True, text=True)
+            self.assertEqual(compiled.returncode, 0, compiled.stderr)
+
+    def test_its_manifest_asks_for_each_monitors_scale_common_controls_and_windows_7_to_11(self):
+        manifest = ElementTree.fromstring(resource(24, 1))
+        settings = manifest.find(f"{{{ASM3}}}application/{{{ASM3}}}windowsSettings")
+        awareness = {element.tag.split("}")[1]: element.text for element in settings}
+        # Per monitor in the second way, else the system's scale; never per monitor in the first.
+        self.assertEqual(awareness, {"dpiAware": "true", "dpiAwareness": "PerMonitorV2, System"})
+        identity = manifest.find(f"{{{ASM1}}}dependency/{{{ASM1}}}dependentAssembly/"
+                                 f"{{{ASM1}}}assemblyIdentity")
+        self.assertEqual((identity.get("name"), identity.get("version")),
+                         ("Microsoft.Windows.Common-Controls", "6.0.0.0"))
+        systems = manifest.findall(f"{{{COMPATIBILITY}}}compatibility/{{{COMPATIBILITY}}}"
+                                   f"application/{{{COMPATIBILITY}}}supportedOS")
+        self.assertEqual({system.get("Id") for system in systems}, WINDOWS_7_TO_11)
 
     def test_the_pictures_inside_are_the_committed_ones(self):
         with open(os.path.join(PICTURES, "..", "pictures.txt"), encoding="utf-8") as listing:

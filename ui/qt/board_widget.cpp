@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -50,7 +51,7 @@ PixelPicture embeddedPicture(int pictureId) {
 }
 
 BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent), screen(squarePictures()) {
-    setFixedSize(BoardPixels, BoardPixels);
+    fitToScreen();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QString::fromUtf8(BoardName));
@@ -64,9 +65,28 @@ BoardWidget::~BoardWidget() {
     }
 }
 
+void BoardWidget::fitToScreen() {
+    scale = boardScale(devicePixelRatioF());
+    const double logical = BoardPixels * scale / devicePixelRatioF();
+    const int size = static_cast<int>(std::ceil(logical - 1e-9)); // 211.2 takes 212
+    setFixedSize(size, size);
+    update();
+}
+
+// Moved to a screen of another scale, the board takes that screen's scale.
+bool BoardWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        fitToScreen();
+    }
+    return QWidget::event(event);
+}
+
 void BoardWidget::repaintCell(const PixelRect& cell) {
     screen.markStale(cell);
-    update(QRect(cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top));
+    const double toLogical = scale / devicePixelRatioF();
+    update(QRectF(cell.left * toLogical, cell.top * toLogical, (cell.right - cell.left) * toLogical,
+                  (cell.bottom - cell.top) * toLogical)
+               .toAlignedRect());
 }
 
 void BoardWidget::repaintWhole() {
@@ -80,19 +100,27 @@ void BoardWidget::showResultPicture(int pictureId) {
     repaint();
 }
 
-void BoardWidget::paintEvent(QPaintEvent* event) {
+// The board's pixels, each a block of scale x scale device pixels, never resampled; beside them,
+// where the widget's logical size leaves spare device pixels, the window's background.
+void BoardWidget::paintEvent(QPaintEvent*) {
     screen.paintStale(cursor.frame());
     const QImage pixels(reinterpret_cast<const uchar*>(screen.pixels()), BoardPixels, BoardPixels,
                         QImage::Format_RGBA8888);
-    QPainter(this).drawImage(event->rect(), pixels, event->rect());
+    QImage blocks = pixels.scaled(BoardPixels * scale, BoardPixels * scale, Qt::IgnoreAspectRatio,
+                                  Qt::FastTransformation);
+    blocks.setDevicePixelRatio(devicePixelRatioF());
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    painter.drawImage(QPointF(0, 0), blocks);
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
     cursor.pointerPressed();
     if (event->button() == Qt::LeftButton) {
-        // Whole pixels, as the press is inside the board area: never negative.
-        const BoardSquare square = squareAtPixel(static_cast<unsigned>(event->position().x()),
-                                                 static_cast<unsigned>(event->position().y()));
+        // Device pixels, as the press is inside the board area: never negative.
+        const QPointF at = event->position() * devicePixelRatioF();
+        const BoardSquare square =
+            squareAtPixel(static_cast<unsigned>(at.x()), static_cast<unsigned>(at.y()), scale);
         handleLeftPress(square.x, square.y);
     } else if (event->button() == Qt::RightButton) {
         handleRightPress();

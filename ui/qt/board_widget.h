@@ -1,7 +1,8 @@
-// The board area of the Linux desktop program: the neutral painting's pixels in memory, shown as
-// they are, pressed like the Windows program's client area and played from the keyboard. It is
-// also the window layer the turn controller draws through, and it tells a screen reader what
-// changed: its accessible name is the board's, its description the latest sentences.
+// The board area of the Linux desktop program: the neutral painting's pixels in memory, each shown
+// as a block of whole device pixels at the screen's scale, pressed like the Windows program's
+// client area and played from the keyboard. It is also the window layer the turn controller
+// draws through, and it tells a screen reader what changed: its accessible name is the board's,
+// its description the latest sentences.
 #pragma once
 
 #include "ui/board_keys.h"
@@ -25,6 +26,7 @@ public:
     void tellTurn();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     // A quick second press comes as a double click, which Qt hands on here as a press.
     void mousePressEvent(QMouseEvent* event) override;
@@ -34,6 +36,10 @@ protected:
 private:
     // After a press or a key: what it changed becomes the board's description.
     void describeWhatWasTold();
+    // The board's scale for the screen the widget is on, and its size: the least whole number of
+    // logical pixels that holds the board's device pixels; any left over are a margin.
+    void fitToScreen();
+    int scale = 1;
 
     PixelScreen screen;
     BoardCursor cursor;

@@ -1,6 +1,7 @@
 // Start-up: registers the window class, creates the main window and runs the message loop.
 #include "ui/resource.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/screen_scale.h"
 
 namespace {
 
@@ -24,12 +25,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR, int sh
     if (previousInstance == nullptr && !registerMainClass()) {
         return 0;
     }
-    // The outer size that leaves a 264x264 client area under the title and the menu bar.
-    RECT outer{0, 0, BoardPixels, BoardPixels};
-    AdjustWindowRect(&outer, MainWindowStyle, TRUE);
-    const HWND window = CreateWindowExA(
-        0, mainClassName, titleShiftJis, MainWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-        outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance, nullptr);
+    // The outer size that leaves the board's client area under the title and the menu bar: 264x264
+    // at 96 dots per inch, a whole multiple of it on a screen of larger scale.
+    const UINT dpi = systemDpi();
+    const SIZE outer = mainWindowSize(boardScale(dpi / 96.0), dpi);
+    const HWND window =
+        CreateWindowExA(0, mainClassName, titleShiftJis, MainWindowStyle, CW_USEDEFAULT,
+                        CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr, instance, nullptr);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
 

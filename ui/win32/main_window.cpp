@@ -9,6 +9,7 @@
 #include "ui/pixel_screen.h"
 #include "ui/resource.h"
 #include "ui/turn_controller.h"
+#include "ui/win32/screen_scale.h"
 #include "ui/window_layer.h"
 
 #include <optional>
@@ -21,12 +22,23 @@ const char titleShiftJis[] = "\x83\x88\x83\x8b\x83\x69\x83\x7e";
 
 namespace {
 
-// The window the controller's repaints and result pictures go to, what it shows and the
-// keyboard's cursor on it. There is one window, made at start-up; its pictures are loaded when it
-// is created and released when it is destroyed.
+// The window the controller's repaints and result pictures go to, what it shows, the keyboard's
+// cursor on it and the scale it shows the board at. There is one window, made at start-up; its
+// pictures are loaded when it is created and released when it is destroyed.
 HWND mainWindow = nullptr;
 std::optional<PixelScreen> boardScreen;
 BoardCursor boardCursor;
+int scale = 1;
+
+// A part of the board as the device pixels of the client area that show it, and back.
+RECT onScreen(const PixelRect& area) {
+    return {area.left * scale, area.top * scale, area.right * scale, area.bottom * scale};
+}
+
+PixelRect onBoard(const RECT& area) {
+    return {area.left / scale, area.top / scale, (area.right + scale - 1) / scale,
+            (area.bottom + scale - 1) / scale};
+}
 
 // A bitmap resource of the program as pixels; none when it is missing.
 PixelPicture bitmapResource(int id) {
@@ -39,8 +51,8 @@ PixelPicture bitmapResource(int id) {
                                 SizeofResource(appInstance, found));
 }
 
-// The shown pixels, copied onto a window surface as they are. A 32-bit bitmap holds blue, green
-// and red in that order.
+// The shown pixels, copied onto a window surface, each as a block of scale x scale pixels. A 32-bit
+// bitmap holds blue, green and red in that order.
 void copyBoard(HDC surface) {
     std::vector<std::uint32_t> bgr(boardScreen->pixels(),
                                    boardScreen->pixels() + BoardPixels * BoardPixels);
@@ -54,8 +66,17 @@ void copyBoard(HDC surface) {
     format.bmiHeader.biPlanes = 1;
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(surface, 0, 0, BoardPixels, BoardPixels, 0, 0, 0, BoardPixels, bgr.data(),
-                      &format, DIB_RGB_COLORS);
+    SetStretchBltMode(surface, COLORONCOLOR);
+    StretchDIBits(surface, 0, 0, BoardPixels * scale, BoardPixels * scale, 0, 0, BoardPixels,
+                  BoardPixels, bgr.data(), &format, DIB_RGB_COLORS, SRCCOPY);
+}
+
+// The window sized for the board at the scale of the screen it is on.
+void fitToScreen(HWND window, UINT dpi) {
+    scale = boardScale(dpi / 96.0);
+    const SIZE outer = mainWindowSize(scale, dpi);
+    SetWindowPos(window, nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 class WindowMenuActions : public MenuActions {
@@ -84,6 +105,7 @@ void setUnicodeTitle(HWND window) {
 
 LRESULT onCreate(HWND window) {
     mainWindow = window;
+    fitToScreen(window, windowDpi(window));
     centerWindow(window);
     setUnicodeTitle(window);
     std::array<PixelPicture, SquarePictureCount> squares;
@@ -106,8 +128,7 @@ LRESULT onDestroy() {
 LRESULT onPaint(HWND window) {
     PAINTSTRUCT paint;
     const HDC surface = BeginPaint(window, &paint);
-    const RECT& area = paint.rcPaint;
-    boardScreen->markStale({area.left, area.top, area.right, area.bottom});
+    boardScreen->markStale(onBoard(paint.rcPaint));
     boardScreen->paintStale(boardCursor.frame());
     copyBoard(surface);
     EndPaint(window, &paint);
@@ -126,7 +147,7 @@ LRESULT onCommand(HWND window, WPARAM wParam) {
 
 LRESULT onLeftPress(LPARAM lParam) {
     boardCursor.pointerPressed();
-    const BoardSquare square = squareAtPixel(LOWORD(lParam), HIWORD(lParam));
+    const BoardSquare square = squareAtPixel(LOWORD(lParam), HIWORD(lParam), scale);
     handleLeftPress(square.x, square.y);
     return 0;
 }
@@ -162,6 +183,25 @@ LRESULT onKey(HWND window, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
+// Moved to a monitor of another scale: the window asks for the size of the board at the new
+// scale, not the system's size scaled exactly (from 100% to 150% about 396 pixels, where the board
+// at 2 needs 528).
+LRESULT onScaledSize(WPARAM wParam, LPARAM lParam) {
+    const UINT dpi = static_cast<UINT>(wParam);
+    *reinterpret_cast<SIZE*>(lParam) = mainWindowSize(boardScale(dpi / 96.0), dpi);
+    return TRUE;
+}
+
+// Then it takes the rectangle suggested, which is that size, and shows the board anew.
+LRESULT onScaleChanged(HWND window, WPARAM wParam, LPARAM lParam) {
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    scale = boardScale(HIWORD(wParam) / 96.0);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window, nullptr, TRUE);
+    return 0;
+}
+
 // Drawn at once over the window, outside painting; the next paint of any part brings the board
 // back there.
 void drawResultPicture(int pictureId) {
@@ -182,6 +222,8 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONDOWN: return onLeftPress(lParam);
     case WM_RBUTTONDOWN: return onRightPress();
     case WM_KEYDOWN: return onKey(window, wParam, lParam);
+    case WM_GETDPISCALEDSIZE: return onScaledSize(wParam, lParam);
+    case WM_DPICHANGED: return onScaleChanged(window, wParam, lParam);
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
@@ -207,8 +249,7 @@ void soundBeep() {
 }
 
 void repaintSquare(int x, int y) {
-    const PixelRect cell = cellOfSquare(x, y);
-    const RECT area{cell.left, cell.top, cell.right, cell.bottom};
+    const RECT area = onScreen(cellOfSquare(x, y));
     InvalidateRect(mainWindow, &area, TRUE);
 }
 

@@ -1,0 +1,13 @@
+// The screen's scale, as Windows tells a program that is aware of each monitor's: dots per inch.
+// The functions for it are newer than Windows 7, so they are looked up rather than imported, and
+// the program still starts there, at the system's scale.
+#pragma once
+
+#include <windows.h>
+
+UINT systemDpi();
+// The dots per inch of the monitor the window is on (Windows 10 1607 on), else the system's.
+UINT windowDpi(HWND window);
+// The main window's outer size for a client area of the board at `scale`, under its caption and
+// menu bar as they are drawn at `dpi`.
+SIZE mainWindowSize(int scale, UINT dpi);
