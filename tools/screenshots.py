@@ -1,7 +1,7 @@
 """Takes the README's screenshots from the real programs on a virtual display, with the
 end-to-end helpers: the Windows program (its 64-bit build under Wine), the Linux desktop program
-and the web page in Chromium at a phone's size. Run by tools/screenshots.sh, which builds them
-first.
+and the web page in Chromium at a phone's size; the keyboard's cursor in each; and the two desktop
+programs at larger screen scales. Run by tools/screenshots.sh, which builds them first.
 
 Usage: screenshots.py DOCS-FOLDER (the programs and the Wine prefix come from the environment,
 as for the end-to-end tests: YORUNAMI_EXE, YORUNAMI_PROBE, YORUNAMI_PREFIX, YORUNAMI_NATIVE,
@@ -68,6 +68,24 @@ def choose_settings(window, controls):
     window.wait_for(lambda s: window.dialog() is None, "the dialog to close")
 
 
+# The keys of the README's keyboard picture: the cursor shown on b3, the man there selected, the
+# cursor moved on to c4.
+KEYS_TO_C4 = ("Right", "Return", "Up", "Right")
+
+
+def windows_at_larger_scales(docs):
+    """The Windows program at 144 and 192 dots per inch, the cursor on the board."""
+    for dpi in (144, 192):
+        with GameWindow(dpi=dpi) as window:
+            frame = tuple(int(n) for n in window.report["window"].split())
+            board = start_board()
+            window.wait_for_board(board)
+            window.keys(*KEYS_TO_C4)
+            board[(3, 7)] = RED_MAN_SELECTED
+            window.wait_for_board(board)
+            save(window, frame, os.path.join(docs, f"windows-{dpi}.png"))
+
+
 def windows_program(docs):
     with GameWindow() as window:
         frame = tuple(int(n) for n in window.report["window"].split())
@@ -80,6 +98,13 @@ def windows_program(docs):
         window.wait_for_board(board)
         save(window, frame, os.path.join(docs, "windows-selected.png"))
         window.press_square(3, 7, button=3)
+        window.wait_for_board(start_board())
+
+        window.keys(*KEYS_TO_C4)
+        window.wait_for_board(board)
+        save(window, frame, os.path.join(docs, "windows-keys.png"))
+        window.keys("Escape")
+        window.press_square(9, 2)  # a click takes the cursor away
 
         dialog = window.open_settings()
         time.sleep(0.5)
@@ -140,6 +165,19 @@ class ManagedDesktopWindow(NativeWindow):
         return result.stdout.split("=", 1)[1].strip()
 
 
+def desktop_at_a_larger_scale(docs):
+    """The desktop program at a scale of 1.5, the cursor on the board."""
+    with ManagedDesktopWindow(dpi=144) as window:
+        frame = window.framed(window.window)
+        board = start_board()
+        window.wait_for_board(board)
+        window.keys(*KEYS_TO_C4)
+        board[(3, 7)] = RED_MAN_SELECTED
+        window.wait_for_board(board)
+        time.sleep(0.5)
+        save(window, frame, os.path.join(docs, "desktop-150.png"))
+
+
 def desktop_program(docs):
     with ManagedDesktopWindow() as window:
         frame = window.framed(window.window)
@@ -176,11 +214,28 @@ def web_page(docs):
         print("wrote", path)
 
 
+def web_page_keys(docs):
+    """The page on a computer's screen, the board played from the keyboard: its focus ring and the
+    cursor."""
+    with WebPage(viewport=(480, 400, 1)) as page:
+        board = start_board()
+        page.keys("F10", "Tab", *KEYS_TO_C4[1:])
+        board[(3, 7)] = RED_MAN_SELECTED
+        page.wait_for_board(board)
+        path = os.path.join(docs, "web-keys.png")
+        with open(path, "wb") as file:
+            file.write(page.browser.screenshot())
+        print("wrote", path)
+
+
 def main():
     docs = sys.argv[1]
     windows_program(docs)
+    windows_at_larger_scales(docs)
     desktop_program(docs)
+    desktop_at_a_larger_scale(docs)
     web_page(docs)
+    web_page_keys(docs)
 
 
 if __name__ == "__main__":

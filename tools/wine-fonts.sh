@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Maps the Japanese fonts Windows programs ask for (the game's dialog asks for ＭＳ Ｐゴシック) to
-# their metric-compatible IPA fonts, through Wine's font replacements in the prefix $WINEPREFIX.
-# Safe to run again on a prefix that has them already, or one made before they were added.
+# their metric-compatible IPA fonts, through Wine's font replacements in the prefix $WINEPREFIX,
+# and turns Wine's own theme off (see the end). Safe to run again on a prefix that has them
+# already, or one made before they were added.
 # Usage: WINEPREFIX=... tools/wine-fonts.sh
 set -euo pipefail
 
@@ -22,3 +23,8 @@ for replacement in "${replacements[@]}"; do
     /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\Fonts\Replacements' \
         /v "${replacement%%=*}" /d "${replacement#*=}" /f >/dev/null
 done
+
+# Wine's own Light theme draws a check box's text further from its mark than Windows does, which
+# cuts the dialog's "11": the classic look, as Wine drew before it had a theme.
+/usr/lib/wine/wine64 reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' \
+    /v ThemeActive /d 0 /f >/dev/null
