@@ -123,8 +123,16 @@ class Page(unittest.TestCase):
             board[(3, 7)], board[(4, 6)] = EMPTY, RED_MAN
             page.wait_for_board(board)
 
+            # The menu bar is one Tab stop, the title last reached; Home and End go to the ends.
+            page.keys("F10", "End")
+            self.assertEqual(page.focused(), "設定")
+            self.assertEqual(page.run("return [...document.querySelectorAll('[aria-haspopup]')]"
+                                      ".map((title) => title.tabIndex)"), [-1, 0])
+            page.keys("Home")
+            self.assertEqual(page.focused(), "ファイル")
+
             # F10 then Right, Down: 設定 → 設定. It opens over the board with the settings.
-            page.keys("F10", "Right", "Down")
+            page.keys("Escape", "F10", "Right", "Down")
             self.assertEqual(page.focused(), "設定")
             page.keys("Return")
             dialog = page.dialog()

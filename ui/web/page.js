@@ -56,7 +56,7 @@ function play(call) {
   try {
     call();
   } catch (error) {
-    stopped(error);
+    stopped();
     throw error;
   }
   showBoard();
