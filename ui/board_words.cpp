@@ -1,7 +1,6 @@
 #include "ui/board_words.h"
 
 #include "engine/game.h"
-#include "ui/turn_controller.h"
 
 namespace {
 
@@ -108,13 +107,6 @@ std::string boardSentence(const BoardEvent& event) {
     case BoardEvent::Kind::Result: return resultSentence(event.redWon);
     }
     return "";
-}
-
-BoardEvent currentTurn() {
-    BoardEvent turn{BoardEvent::Kind::Turn};
-    turn.side = game.getSideToMove();
-    turn.decided = gameResult() != GameResult::Open;
-    return turn;
 }
 
 void BoardTelling::add(const BoardEvent& event) {

@@ -15,9 +15,6 @@ std::string squareContents(int x, int y);
 
 std::string boardSentence(const BoardEvent& event);
 
-// Whose turn it is now, as the controller tells it after a move: for a new game or a command.
-BoardEvent currentTurn();
-
 // The sentences of one act (a press, a key), in order, for a binding to hand on when it is done.
 class BoardTelling {
 public:

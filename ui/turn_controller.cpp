@@ -115,10 +115,8 @@ void tellMove(int piece, int takenX, int takenY, int taken, bool again) {
     if (crowned == 1) {
         boardEvent({BoardEvent::Kind::Crowned, currentMove.toX, currentMove.toY});
     }
-    BoardEvent turn{BoardEvent::Kind::Turn};
-    turn.side = game.getSideToMove();
+    BoardEvent turn = currentTurn();
     turn.again = again;
-    turn.decided = gameResult() != GameResult::Open;
     boardEvent(turn);
 }
 
@@ -229,6 +227,13 @@ GameResult gameResult() {
         return GameResult::Lost;
     }
     return GameResult::Open;
+}
+
+BoardEvent currentTurn() {
+    BoardEvent turn{BoardEvent::Kind::Turn};
+    turn.side = game.getSideToMove();
+    turn.decided = gameResult() != GameResult::Open;
+    return turn;
 }
 
 void checkGameOver() {

@@ -4,6 +4,7 @@
 
 #include "engine/turn_flags.h"
 #include "engine/types.h"
+#include "ui/window_layer.h"
 
 extern Move currentMove;        // the move being built: selected square, then destination
 extern int captureRequired;     // whether the side to move had to capture when it selected
@@ -24,3 +25,6 @@ void checkGameOver();
 // blue has lost and Lost when red has.
 enum class GameResult { Open, Won, Lost };
 GameResult gameResult();
+
+// Whose turn it is now, as it is told after a move; also for a new game or a command.
+BoardEvent currentTurn();

@@ -65,8 +65,10 @@ void paintBoard() {
     screen().paintStale(cursor().frame());
 }
 
-// Whose turn it is, told after the start and after every command.
-void tellTurn() {
+// After the start and every command: the whole board painted anew, and whose turn it is told.
+void showWholeBoard() {
+    screen().markAllStale();
+    paintBoard();
     telling().add(currentTurn());
 }
 
@@ -105,9 +107,7 @@ EMSCRIPTEN_KEEPALIVE const std::uint32_t* pagePixels() {
 // As the window's creation: the whole board painted, no move under way.
 EMSCRIPTEN_KEEPALIVE void pageStart() {
     currentMove = {0, 0, 0, 0};
-    screen().markAllStale();
-    paintBoard();
-    tellTurn();
+    showWholeBoard();
 }
 
 // A press at board pixel (x, y), each within the board.
@@ -150,9 +150,7 @@ EMSCRIPTEN_KEEPALIVE void pageMenuCommand(int commandId) {
     PageMenuActions actions;
     menuCommand(commandId, actions);
     if (!actions.dialogOpened) {
-        screen().markAllStale();
-        paintBoard();
-        tellTurn();
+        showWholeBoard();
     }
 }
 
@@ -171,9 +169,7 @@ EMSCRIPTEN_KEEPALIVE void pageSettingsAnswered(int confirmed, int count) {
         buttons.checked.insert(checked, checked + std::min<int>(count, SettingsControlCount));
         storeSettings(buttons);
     }
-    screen().markAllStale();
-    paintBoard();
-    tellTurn();
+    showWholeBoard();
 }
 
 // The title, the menu and the dialog, as JSON.
