@@ -6,7 +6,6 @@
 #include "ui/board_view.h"
 #include "ui/pixel_screen.h"
 
-#include <algorithm>
 #include <array>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -162,22 +161,6 @@ TEST_F(BoardPainting, PixelsInMemoryAreTheWindowsAndKeepAResultPictureUntilRepai
     screen.markAllStale();
     screen.paintStale();
     PixelCanvas start = paint();
-    EXPECT_EQ(differences([&](int x, int y) { return start.at(x, y); }), 0);
-
-    // The keyboard's cursor: inside the square's picture two black rings round a white one,
-    // painted where the square is repainted; gone when it is repainted without.
-    const PixelRect man = cellOfSquare(3, 7);
-    screen.markStale(man);
-    screen.paintStale(BoardSquare{3, 7});
-    const auto ring = [&](int x, int y) {
-        const int inset =
-            std::min({x - man.left, y - man.top, man.left + 31 - x, man.top + 31 - y});
-        const bool inCell = x >= man.left && x < man.right && y >= man.top && y < man.bottom;
-        return !inCell || inset < 1 || inset > 3 ? start.at(x, y) : inset < 3 ? BlackRgb : WhiteRgb;
-    };
-    EXPECT_EQ(differences(ring), 0);
-    screen.markStale(man);
-    screen.paintStale();
     EXPECT_EQ(differences([&](int x, int y) { return start.at(x, y); }), 0);
 
     screen.drawOver(decoded(losePictureFile.file));

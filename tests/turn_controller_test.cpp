@@ -1,10 +1,9 @@
-// Whole turns and games played through presses on board squares and keys, with the window layer
-// recording every beep, repaint and result picture, and what it is told.
+// Whole turns and games played through presses on board squares, with the window layer recording
+// every beep, repaint and result picture, and what it is told.
 #include "engine/game.h"
 #include "engine/random_numbers.h"
 #include "tests/support/boards.h"
 #include "tests/support/game_corpus.h"
-#include "ui/board_keys.h"
 #include "ui/board_words.h"
 #include "ui/recorded_window.h"
 #include "ui/turn_controller.h"
@@ -369,8 +368,8 @@ INSTANTIATE_TEST_SUITE_P(Settings, WholeGame,
 } // namespace
 
 // What a player who cannot see the board hears, in the system's own words (stated again here on
-// purpose): the keyboard's cursor, a selection, a rejected press, a move, a capture, a crowning,
-// the turn and the result, with the squares' algebraic names.
+// purpose): the squares' algebraic names, a move, a capture, a crowning, the turn and the result.
+// (The keyboard's cursor and a selection are heard in the programs' own tests.)
 class BoardWords : public TurnController {
 protected:
     static std::vector<std::string> told() {
@@ -383,37 +382,11 @@ protected:
     }
 };
 
-TEST_F(BoardWords, SquaresAreNamedFromRedsSideAndAMoveIsToldAsItIsSeen) {
-    EXPECT_EQ(squareName(2, 9), "a1");
+TEST_F(BoardWords, SquaresAreNamedFromRedsSideAndACrowningCaptureAndTheResultAreTold) {
     EXPECT_EQ(squareName(3, 9), "b1"); // red's first man; a1 is never played on
     EXPECT_EQ(squareName(9, 2), "h8");
     EXPECT_EQ(squareContents(2, 9), "a1、使わないマス。 a1: not played on.");
 
-    BoardCursor cursor;
-    cursor.key(BoardKey::Right, false); // the first key shows the cursor, on a man that can move
-    EXPECT_EQ(cursor.frame()->x, 3);
-    EXPECT_EQ(cursor.frame()->y, 7);
-    EXPECT_EQ(told(), (std::vector<std::string>{"b3、赤の駒。 b3: red man."}));
-    cursor.key(BoardKey::Press, false);
-    cursor.key(BoardKey::Up, false);
-    EXPECT_EQ(told(),
-              (std::vector<std::string>{"b3の赤の駒を選びました。 The red man on b3 is selected.",
-                                        "b4、使わないマス。 b4: not played on."}));
-    cursor.key(BoardKey::Press, false); // straight ahead, not diagonally: refused
-    EXPECT_EQ(told(), (std::vector<std::string>{
-                          "そこには指せません。 That press plays nothing.",
-                          "b3の赤の駒の選択を取り消しました。 The red man on b3 is no longer "
-                          "selected."}));
-    handleLeftPress(3, 7);
-    handleLeftPress(4, 6);
-    EXPECT_EQ(told(), (std::vector<std::string>{
-                          "b3の赤の駒を選びました。 The red man on b3 is selected.",
-                          "赤の駒がb3からc4へ動きました。 The red man moved from b3 to c4.",
-                          "コンピューターの番です。次のクリックか Enter で指します。 The "
-                          "computer's turn: the next press or Enter makes it move."}));
-}
-
-TEST_F(BoardWords, ACrowningCaptureAndTheResultAreTold) {
     placePieces(game, {{4, 4, RedMan}, {5, 3, BlueMan}}, Red);
     handleLeftPress(4, 4);
     told();

@@ -30,6 +30,9 @@ class KeyboardTurn(unittest.TestCase):
             window.keys("Up", "Right", "Return")
             board[(3, 7)], board[(4, 6)] = EMPTY, RED_MAN
             self.shows(window, board, (4, 6))
+            if window.told() is not None:  # where the program speaks, the move is heard
+                self.assertIn("赤の駒がb3からc4へ動きました。 The red man moved from b3 to c4.",
+                              window.told())
 
             # Held down, Enter brings the computer's one reply, not a run of its moves, nor
             # presses on red's turn after it.

@@ -137,6 +137,17 @@ class Screen:
         return tuple(self.raw[at:at + 3])
 
 
+def start_display(screen="1024x768x24"):
+    """An Xvfb display of its own: the process and the display's name."""
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp"],
+        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:
+        return xvfb, ":" + pipe.readline().strip()
+
+
 def board_scale(dpi):
     """Each board pixel as a block of s x s screen pixels at a screen's dots per inch: the whole
     number nearest dpi / 96, halves up, at least 1 (the rule stated again here on purpose)."""
@@ -179,13 +190,7 @@ class GameWindow:
             self.xvfb.wait(timeout=10)
 
     def _start_display(self):
-        read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten",
-             "tcp"], pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            self.display = ":" + pipe.readline().strip()
+        self.xvfb, self.display = start_display()
 
     def _start_game(self):
         self.prefix = tempfile.mkdtemp(prefix="yorunami-prefix-")

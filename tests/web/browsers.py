@@ -17,7 +17,6 @@ import os
 import re
 import subprocess
 import tempfile
-import time
 import unittest
 
 import websocket
@@ -28,6 +27,7 @@ from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.webkitgtk.options import Options as WebKitOptions
 from selenium.webdriver.webkitgtk.service import Service as WebKitService
+from wine_game import start_display
 
 KEYS = {"F10": Keys.F10, "Down": Keys.ARROW_DOWN, "Up": Keys.ARROW_UP, "Left": Keys.ARROW_LEFT,
         "Right": Keys.ARROW_RIGHT, "Return": Keys.ENTER, "Escape": Keys.ESCAPE, "Tab": Keys.TAB,
@@ -43,7 +43,30 @@ def _parsed(text):
     return None if text is None else json.loads(text)
 
 
-class Chromium:
+class Browser:
+    """What an engine that cannot do a thing answers: the test is skipped there."""
+
+    def before_load(self, script):
+        raise unittest.SkipTest("scripts before the page's own are run in Chromium")
+
+    def touch(self, *points):
+        raise unittest.SkipTest("several fingers are pressed in Chromium")
+
+
+class SeleniumBrowser(Browser):
+    """An engine driven through Selenium: scripts, keys and screenshots the same way."""
+
+    def run(self, body):
+        return _parsed(self.driver.execute_script(_wrapped(body)))
+
+    def key(self, name):
+        ActionChains(self.driver).send_keys(KEYS[name]).perform()
+
+    def screenshot(self):
+        return self.driver.get_screenshot_as_png()
+
+
+class Chromium(SeleniumBrowser):
     FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
              "--no-first-run", "--disable-background-networking", "--disable-component-update",
              "--disable-sync", "--disable-dev-shm-usage",
@@ -65,9 +88,6 @@ class Chromium:
 
     def open(self, address):
         self.driver.get(address)
-
-    def run(self, body):
-        return _parsed(self.driver.execute_script(_wrapped(body)))
 
     def devtools(self, command, parameters):
         return self.driver.execute_cdp_cmd(command, parameters)
@@ -95,9 +115,6 @@ class Chromium:
             self.devtools("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": down})
         self.devtools("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
 
-    def key(self, name):
-        ActionChains(self.driver).send_keys(KEYS[name]).perform()
-
     def hold(self, name, repeats):
         """A key held down: its driver's repeats are not marked as such, the protocol's are."""
         key, code, number, text = {"Return": ("Enter", "Enter", 13, "\r")}[name]
@@ -108,15 +125,12 @@ class Chromium:
         self.devtools("Input.dispatchKeyEvent", {
             "type": "keyUp", "key": key, "code": code, "windowsVirtualKeyCode": number})
 
-    def screenshot(self):
-        return self.driver.get_screenshot_as_png()
-
     def errors(self):
         return [entry["message"] for entry in self.driver.get_log("browser")
                 if entry["level"] == "SEVERE"]
 
 
-class Firefox:
+class Firefox(Browser):
     """firefox-esr headless, spoken to in WebDriver BiDi: only the commands the tests need."""
 
     def __init__(self, profile, viewport):
@@ -195,9 +209,6 @@ class Firefox:
             "context": self.context, "viewport": {"width": width, "height": height},
             "devicePixelRatio": ratio})
 
-    def before_load(self, script):
-        raise unittest.SkipTest("scripts before the page's own are run in Chromium")
-
     def actions(self, *sources):
         self.command("input.performActions", {"context": self.context, "actions": list(sources)})
 
@@ -211,7 +222,7 @@ class Firefox:
 
     def touch(self, *points):
         if len(points) > 1:
-            raise unittest.SkipTest("several fingers are pressed in Chromium")
+            super().touch(*points)
         self.actions(self.pointer("touch", *points[0]))
 
     def key(self, name):
@@ -232,7 +243,7 @@ class Firefox:
         return [entry["text"] for entry in self.logged if entry["level"] == "error"]
 
 
-class WebKit:
+class WebKit(SeleniumBrowser):
     """MiniBrowser under WebKitWebDriver, on its own Xvfb display."""
 
     MINI_BROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
@@ -243,14 +254,8 @@ class WebKit:
         if ratio != int(ratio):
             raise unittest.SkipTest("MiniBrowser's pixel ratio is a whole GDK_SCALE")
         self.ratio = int(ratio)
-        screen = f"{max(1024, (width + 100) * self.ratio)}x{(height + 200) * self.ratio}x24"
-        read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            display = ":" + pipe.readline().strip()
+        self.xvfb, display = start_display(
+            f"{max(1024, (width + 100) * self.ratio)}x{(height + 200) * self.ratio}x24")
         env = dict(os.environ, DISPLAY=display, GDK_SCALE=str(self.ratio), GDK_BACKEND="x11",
                    XDG_CACHE_HOME=os.path.join(profile, "cache"),
                    XDG_DATA_HOME=os.path.join(profile, "data"))
@@ -278,9 +283,6 @@ class WebKit:
             addEventListener("error", (e) => caughtErrors.push(String(e.message)));
             addEventListener("unhandledrejection", (e) => caughtErrors.push(String(e.reason)));""")
 
-    def run(self, body):
-        return _parsed(self.driver.execute_script(_wrapped(body)))
-
     def viewport(self, width, height, ratio):
         if ratio != self.ratio:
             raise unittest.SkipTest("MiniBrowser's pixel ratio is fixed when it starts")
@@ -288,9 +290,6 @@ class WebKit:
         inner = self.driver.execute_script("return [outerWidth - innerWidth, outerHeight - "
                                            "innerHeight]")
         self.driver.set_window_size(max(width, self.NARROWEST) + inner[0], height + inner[1])
-
-    def before_load(self, script):
-        raise unittest.SkipTest("scripts before the page's own are run in Chromium")
 
     def mouse(self, x, y, button):
         actions = ActionBuilder(self.driver)
@@ -305,11 +304,8 @@ class WebKit:
 
     def touch(self, *points):
         if len(points) > 1:
-            raise unittest.SkipTest("several fingers are pressed in Chromium")
+            super().touch(*points)
         self.mouse(*points[0], 1)  # the driver's touch arrives as the mouse anyway
-
-    def key(self, name):
-        ActionChains(self.driver).send_keys(KEYS[name]).perform()
 
     def hold(self, name, repeats):
         """A key held down; this driver drops the repeats, so the page sees one press."""
@@ -317,9 +313,6 @@ class WebKit:
         for _ in range(1 + repeats):
             actions.key_down(KEYS[name])
         actions.key_up(KEYS[name]).perform()
-
-    def screenshot(self):
-        return self.driver.get_screenshot_as_png()
 
     def errors(self):
         return self.driver.execute_script("return window.caughtErrors || []")

@@ -454,32 +454,25 @@ class Heard(unittest.TestCase):
                  {p["name"]: p["value"].get("value") for p in node.get("properties", [])})
                 for node in nodes if not node.get("ignored")]
 
-    @unittest.skipIf(ENGINE == "webkit", "WebKit's driver reads no live region here")
-    def test_tab_brings_the_cursor_and_every_change_is_told(self):
+    @only_in_chromium
+    def test_tab_brings_the_cursor_and_the_tree_names_the_board_and_the_radio_groups(self):
         with WebPage() as page:
             page.keys("F10", "Tab")  # from the menu bar to the board
             self.assertEqual(page.told(), "b3、赤の駒。 b3: red man.")
             self.assertTrue(page.run("return document.getElementById('board').matches('.keyed')"))
-            page.keys("Return", "Up", "Right", "Return")
-            for words in ("赤の駒がb3からc4へ動きました。 The red man moved from b3 to c4.",
-                          "The computer's turn: the next press or Enter makes it move."):
-                self.assertIn(words, page.told())
-            page.keys("Return")
-            self.assertRegex(page.told(), r"The blue man moved from .. to ..\. .* Red to move\.$")
-            if ENGINE == "chromium":
-                nodes = self.ax_nodes(page)
-                self.assertIn(("application", "盤"), [node[:2] for node in nodes])
-                self.assertTrue(any(props.get("live") == "polite" for _, _, props in nodes))
-                page.menu(1, 1)
-                nodes = self.ax_nodes(page)
-                self.assertIn(("radiogroup", "強さ"), [node[:2] for node in nodes])
-                self.assertIn(("radiogroup", "駒の数"), [node[:2] for node in nodes])
-                # "強さ, 5, 6 of 12": the fifth strength's place in its group.
-                self.assertEqual(page.run("""
-                    const five = document.querySelector("[data-id='%d'] input");
-                    return [five.closest("[role=radiogroup]").textContent,
-                            five.getAttribute("aria-posinset"), five.getAttribute("aria-setsize")];
-                    """ % ID["IDC_STRENGTH_5"]), ["0123456789" + "1011", "6", "12"])
+            nodes = self.ax_nodes(page)
+            self.assertIn(("application", "盤"), [node[:2] for node in nodes])
+            self.assertTrue(any(props.get("live") == "polite" for _, _, props in nodes))
+            page.menu(1, 1)
+            nodes = [node[:2] for node in self.ax_nodes(page)]
+            self.assertIn(("radiogroup", "強さ"), nodes)
+            self.assertIn(("radiogroup", "駒の数"), nodes)
+            # "強さ, 5, 6 of 12": the fifth strength's place in its group.
+            self.assertEqual(page.run("""
+                const five = document.querySelector("[data-id='%d'] input");
+                return [five.closest("[role=radiogroup]").textContent,
+                        five.getAttribute("aria-posinset"), five.getAttribute("aria-setsize")];
+                """ % ID["IDC_STRENGTH_5"]), ["0123456789" + "1011", "6", "12"])
 
     @only_in_chromium
     def test_an_audit_finds_nothing_serious_at_rest_with_a_menu_or_the_dialog_open(self):
