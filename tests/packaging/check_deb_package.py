@@ -70,10 +70,6 @@ class DebianPackage(unittest.TestCase):
         self.assertTrue(os.path.exists(os.path.join(self.root, "usr/share/applications",
                                                     launched)), launched)
         self.assertEqual(component.find("releases/release").get("version"), VERSION)
-        self.assertEqual(component.findtext("project_license"), "MIT")
-        names = {name.get("{http://www.w3.org/XML/1998/namespace}lang"): name.text
-                 for name in component.findall("name")}
-        self.assertEqual(names, {None: "Yorunami", "ja": "ヨルナミ"})
 
     def test_the_icon_is_the_generators_at_each_theme_size(self):
         with open(os.path.join(SOURCE, "ui/pictures.txt"), encoding="utf-8") as listing:
