@@ -17,14 +17,6 @@ namespace {
 // The board the turn controller's repaints and pictures go to; there is one, in the main window.
 BoardWidget* boardForController = nullptr;
 
-std::array<PixelPicture, SquarePictureCount> squarePictures() {
-    std::array<PixelPicture, SquarePictureCount> pictures;
-    for (int code = 0; code < SquarePictureCount; ++code) {
-        pictures[static_cast<std::size_t>(code)] = embeddedPicture(squarePictureFiles[code].id);
-    }
-    return pictures;
-}
-
 std::optional<BoardKey> boardKey(int key) {
     switch (key) {
     case Qt::Key_Left: return BoardKey::Left;
@@ -50,12 +42,11 @@ PixelPicture embeddedPicture(int pictureId) {
                         static_cast<std::size_t>(bytes.size()));
 }
 
-BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent), screen(squarePictures()) {
+BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent), board(embeddedPicture) {
     fitToScreen();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QString::fromUtf8(BoardName));
-    screen.markAllStale();
     boardForController = this;
 }
 
@@ -81,30 +72,31 @@ bool BoardWidget::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void BoardWidget::repaintCell(const PixelRect& cell) {
-    screen.markStale(cell);
+void BoardWidget::repaintSquare(int x, int y) {
+    board.repaintSquare(x, y);
+    const PixelRect cell = cellOfSquare(x, y);
     const double toLogical = scale / devicePixelRatioF();
     update(QRectF(cell.left * toLogical, cell.top * toLogical, (cell.right - cell.left) * toLogical,
                   (cell.bottom - cell.top) * toLogical)
                .toAlignedRect());
 }
 
-void BoardWidget::repaintWhole() {
-    screen.markAllStale();
+void BoardWidget::showWholeBoard() {
+    board.showWholeBoard();
     update();
+    describeWhatWasTold();
 }
 
 // Drawn over what the board area shows now, after the repaints already asked for.
 void BoardWidget::showResultPicture(int pictureId) {
-    screen.drawOver(embeddedPicture(pictureId));
+    board.showPicture(pictureId);
     repaint();
 }
 
 // The board's pixels, each a block of scale x scale device pixels, never resampled; beside them,
 // where the widget's logical size leaves spare device pixels, the window's background.
 void BoardWidget::paintEvent(QPaintEvent*) {
-    screen.paintStale(cursor.frame());
-    const QImage pixels(reinterpret_cast<const uchar*>(screen.pixels()), BoardPixels, BoardPixels,
+    const QImage pixels(reinterpret_cast<const uchar*>(board.paint()), BoardPixels, BoardPixels,
                         QImage::Format_RGBA8888);
     QImage blocks = pixels.scaled(BoardPixels * scale, BoardPixels * scale, Qt::IgnoreAspectRatio,
                                   Qt::FastTransformation);
@@ -115,15 +107,12 @@ void BoardWidget::paintEvent(QPaintEvent*) {
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
-    cursor.pointerPressed();
     if (event->button() == Qt::LeftButton) {
         // Device pixels, as the press is inside the board area: never negative.
         const QPointF at = event->position() * devicePixelRatioF();
-        const BoardSquare square =
-            squareAtPixel(static_cast<unsigned>(at.x()), static_cast<unsigned>(at.y()), scale);
-        handleLeftPress(square.x, square.y);
+        board.leftPress(static_cast<unsigned>(at.x()), static_cast<unsigned>(at.y()), scale);
     } else if (event->button() == Qt::RightButton) {
-        handleRightPress();
+        board.rightPress();
     }
     describeWhatWasTold();
 }
@@ -134,25 +123,20 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    cursor.key(*key, event->isAutoRepeat());
+    board.key(*key, event->isAutoRepeat());
     describeWhatWasTold();
 }
 
 void BoardWidget::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
-        cursor.focusedByKeyboard();
+        board.focusedByKeyboard();
         describeWhatWasTold();
     }
 }
 
-void BoardWidget::tellTurn() {
-    telling.add(currentTurn());
-    describeWhatWasTold();
-}
-
 void BoardWidget::describeWhatWasTold() {
-    const std::string told = telling.take();
+    const std::string told = board.takeTold();
     if (!told.empty()) {
         setAccessibleDescription(QString::fromStdString(told));
     }
@@ -164,7 +148,7 @@ void soundBeep() {
 
 void repaintSquare(int x, int y) {
     if (boardForController != nullptr) {
-        boardForController->repaintCell(cellOfSquare(x, y));
+        boardForController->repaintSquare(x, y);
     }
 }
 
@@ -182,6 +166,6 @@ void drawLosePicture() {
 
 void boardEvent(const BoardEvent& event) {
     if (boardForController != nullptr) {
-        boardForController->tell(event);
+        boardForController->session().tell(event);
     }
 }

@@ -5,9 +5,7 @@
 // its description the latest sentences.
 #pragma once
 
-#include "ui/board_keys.h"
-#include "ui/board_words.h"
-#include "ui/pixel_screen.h"
+#include "ui/board_session.h"
 
 #include <QWidget>
 
@@ -16,14 +14,14 @@ public:
     explicit BoardWidget(QWidget* parent = nullptr);
     ~BoardWidget() override;
 
-    // Paint these from the board at the next paint, as an invalidated area is on Windows.
-    void repaintCell(const PixelRect& cell);
-    void repaintWhole();
+    BoardSession& session() { return board; }
+    // Paint this square from the board at the next paint, as an invalidated area is on Windows.
+    void repaintSquare(int x, int y);
     // A 264x264 picture over the board at once; it stays until that part is next repainted.
     void showResultPicture(int pictureId);
-    void tell(const BoardEvent& event) { telling.add(event); }
-    // After a new game or a command: whose turn it is becomes the board's description.
-    void tellTurn();
+    // After a new game or a command: the whole board repainted, and whose turn it is becomes the
+    // board's description.
+    void showWholeBoard();
 
 protected:
     bool event(QEvent* event) override;
@@ -41,9 +39,7 @@ private:
     void fitToScreen();
     int scale = 1;
 
-    PixelScreen screen;
-    BoardCursor cursor;
-    BoardTelling telling;
+    BoardSession board;
 };
 
 // A picture embedded in the program, by its resource id.

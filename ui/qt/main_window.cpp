@@ -60,8 +60,7 @@ void MainWindow::addMenus() {
 void MainWindow::runCommand(int commandId) {
     WindowMenuActions actions(*this);
     menuCommand(commandId, actions);
-    boardArea->repaintWhole();
-    boardArea->tellTurn();
+    boardArea->showWholeBoard();
 }
 
 // Over the board's top-left corner, as the Windows dialog opens at (0, 0) of the client area.

@@ -4,9 +4,8 @@
 #include "ui/win32/main_window.h"
 
 #include "engine/types.h"
-#include "ui/board_keys.h"
+#include "ui/board_session.h"
 #include "ui/menu_commands.h"
-#include "ui/pixel_screen.h"
 #include "ui/resource.h"
 #include "ui/turn_controller.h"
 #include "ui/win32/screen_scale.h"
@@ -22,12 +21,11 @@ const char titleShiftJis[] = "\x83\x88\x83\x8b\x83\x69\x83\x7e";
 
 namespace {
 
-// The window the controller's repaints and result pictures go to, what it shows, the keyboard's
-// cursor on it and the scale it shows the board at. There is one window, made at start-up; its
-// pictures are loaded when it is created and released when it is destroyed.
+// The window the controller's repaints and result pictures go to, the board it shows and the scale
+// it shows the board at. There is one window, made at start-up; its board's pictures are loaded
+// when it is created and released when it is destroyed.
 HWND mainWindow = nullptr;
-std::optional<PixelScreen> boardScreen;
-BoardCursor boardCursor;
+std::optional<BoardSession> board;
 int scale = 1;
 
 // A part of the board as the device pixels of the client area that show it, and back.
@@ -51,11 +49,11 @@ PixelPicture bitmapResource(int id) {
                                 SizeofResource(appInstance, found));
 }
 
-// The shown pixels, copied onto a window surface, each as a block of scale x scale pixels. A 32-bit
-// bitmap holds blue, green and red in that order.
+// The board's pixels, brought up to date and copied onto a window surface, each as a block of
+// scale x scale pixels. A 32-bit bitmap holds blue, green and red in that order.
 void copyBoard(HDC surface) {
-    std::vector<std::uint32_t> bgr(boardScreen->pixels(),
-                                   boardScreen->pixels() + BoardPixels * BoardPixels);
+    const std::uint32_t* const pixels = board->paint();
+    std::vector<std::uint32_t> bgr(pixels, pixels + BoardPixels * BoardPixels);
     for (std::uint32_t& pixel : bgr) {
         pixel = (pixel & 0xff00ff00U) | (pixel & 0xffU) << 16 | (pixel >> 16 & 0xffU);
     }
@@ -108,17 +106,13 @@ LRESULT onCreate(HWND window) {
     fitToScreen(window, windowDpi(window));
     centerWindow(window);
     setUnicodeTitle(window);
-    std::array<PixelPicture, SquarePictureCount> squares;
-    for (int code = 0; code < SquarePictureCount; ++code) {
-        squares[static_cast<std::size_t>(code)] = bitmapResource(squarePictureFiles[code].id);
-    }
-    boardScreen.emplace(squares);
+    board.emplace(bitmapResource);
     currentMove = {0, 0, 0, 0};
     return 0;
 }
 
 LRESULT onDestroy() {
-    boardScreen.reset();
+    board.reset();
     PostQuitMessage(0);
     return 0;
 }
@@ -128,8 +122,7 @@ LRESULT onDestroy() {
 LRESULT onPaint(HWND window) {
     PAINTSTRUCT paint;
     const HDC surface = BeginPaint(window, &paint);
-    boardScreen->markStale(onBoard(paint.rcPaint));
-    boardScreen->paintStale(boardCursor.frame());
+    board->markStale(onBoard(paint.rcPaint));
     copyBoard(surface);
     EndPaint(window, &paint);
     return 0;
@@ -146,15 +139,12 @@ LRESULT onCommand(HWND window, WPARAM wParam) {
 }
 
 LRESULT onLeftPress(LPARAM lParam) {
-    boardCursor.pointerPressed();
-    const BoardSquare square = squareAtPixel(LOWORD(lParam), HIWORD(lParam), scale);
-    handleLeftPress(square.x, square.y);
+    board->leftPress(LOWORD(lParam), HIWORD(lParam), scale);
     return 0;
 }
 
 LRESULT onRightPress() {
-    boardCursor.pointerPressed();
-    handleRightPress();
+    board->rightPress();
     return 0;
 }
 
@@ -179,7 +169,7 @@ LRESULT onKey(HWND window, WPARAM wParam, LPARAM lParam) {
     if (!key) {
         return DefWindowProcA(window, WM_KEYDOWN, wParam, lParam);
     }
-    boardCursor.key(*key, (lParam & (1L << 30)) != 0);
+    board->key(*key, (lParam & (1L << 30)) != 0);
     return 0;
 }
 
@@ -205,7 +195,7 @@ LRESULT onScaleChanged(HWND window, WPARAM wParam, LPARAM lParam) {
 // Drawn at once over the window, outside painting; the next paint of any part brings the board
 // back there.
 void drawResultPicture(int pictureId) {
-    boardScreen->drawOver(bitmapResource(pictureId));
+    board->showPicture(pictureId);
     const HDC windowSurface = GetDC(mainWindow);
     copyBoard(windowSurface);
     ReleaseDC(mainWindow, windowSurface);
