@@ -27,8 +27,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR, int sh
     }
     // The outer size that leaves the board's client area under the title and the menu bar: 264x264
     // at 96 dots per inch, a whole multiple of it on a screen of larger scale.
-    const UINT dpi = systemDpi();
-    const SIZE outer = mainWindowSize(boardScale(dpi / 96.0), dpi);
+    const SIZE outer = mainWindowSize(systemDpi());
     const HWND window =
         CreateWindowExA(0, mainClassName, titleShiftJis, MainWindowStyle, CW_USEDEFAULT,
                         CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr, instance, nullptr);

@@ -71,8 +71,8 @@ void copyBoard(HDC surface) {
 
 // The window sized for the board at the scale of the screen it is on.
 void fitToScreen(HWND window, UINT dpi) {
-    scale = boardScale(dpi / 96.0);
-    const SIZE outer = mainWindowSize(scale, dpi);
+    scale = boardScaleAt(dpi);
+    const SIZE outer = mainWindowSize(dpi);
     SetWindowPos(window, nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -101,13 +101,14 @@ void setUnicodeTitle(HWND window) {
     }
 }
 
+// The board first: sizing and placing the window may already bring messages that paint it.
 LRESULT onCreate(HWND window) {
     mainWindow = window;
+    board.emplace(bitmapResource);
+    currentMove = {0, 0, 0, 0};
     fitToScreen(window, windowDpi(window));
     centerWindow(window);
     setUnicodeTitle(window);
-    board.emplace(bitmapResource);
-    currentMove = {0, 0, 0, 0};
     return 0;
 }
 
@@ -177,15 +178,14 @@ LRESULT onKey(HWND window, WPARAM wParam, LPARAM lParam) {
 // scale, not the system's size scaled exactly (from 100% to 150% about 396 pixels, where the board
 // at 2 needs 528).
 LRESULT onScaledSize(WPARAM wParam, LPARAM lParam) {
-    const UINT dpi = static_cast<UINT>(wParam);
-    *reinterpret_cast<SIZE*>(lParam) = mainWindowSize(boardScale(dpi / 96.0), dpi);
+    *reinterpret_cast<SIZE*>(lParam) = mainWindowSize(static_cast<UINT>(wParam));
     return TRUE;
 }
 
 // Then it takes the rectangle suggested, which is that size, and shows the board anew.
 LRESULT onScaleChanged(HWND window, WPARAM wParam, LPARAM lParam) {
     const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-    scale = boardScale(HIWORD(wParam) / 96.0);
+    scale = boardScaleAt(HIWORD(wParam));
     SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window, nullptr, TRUE);
@@ -218,16 +218,20 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     }
 }
 
+// On the work area of the monitor the window is on (the screen less its taskbar), so that centring
+// never moves it to another monitor, of another scale.
 int centerWindow(HWND window) {
-    RECT desktop;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
     RECT own;
-    GetWindowRect(GetDesktopWindow(), &desktop);
     GetWindowRect(window, &own);
     const int width = own.right - own.left;
     const int height = own.bottom - own.top;
-    // The desktop window starts at the origin, so its right and bottom edges are its size.
-    SetWindowPos(window, HWND_TOP, centredPosition(0, desktop.right, width),
-                 centredPosition(0, desktop.bottom, height), width, height, SWP_SHOWWINDOW);
+    SetWindowPos(window, HWND_TOP, centredPosition(work.left, work.right - work.left, width),
+                 centredPosition(work.top, work.bottom - work.top, height), width, height,
+                 SWP_SHOWWINDOW);
     return 0;
 }
 

@@ -28,7 +28,12 @@ UINT windowDpi(HWND window) {
     return getDpiForWindow != nullptr ? getDpiForWindow(window) : systemDpi();
 }
 
-SIZE mainWindowSize(int scale, UINT dpi) {
+int boardScaleAt(UINT dpi) {
+    return boardScale(dpi / 96.0);
+}
+
+SIZE mainWindowSize(UINT dpi) {
+    const int scale = boardScaleAt(dpi);
     static const auto adjustForDpi =
         newerUser32Function<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>(
             "AdjustWindowRectExForDpi");

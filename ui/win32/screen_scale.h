@@ -8,6 +8,8 @@
 UINT systemDpi();
 // The dots per inch of the monitor the window is on (Windows 10 1607 on), else the system's.
 UINT windowDpi(HWND window);
-// The main window's outer size for a client area of the board at `scale`, under its caption and
-// menu bar as they are drawn at `dpi`.
-SIZE mainWindowSize(int scale, UINT dpi);
+// The board's scale on a screen of `dpi` dots per inch, where 96 is 100%.
+int boardScaleAt(UINT dpi);
+// The main window's outer size on a screen of `dpi` dots per inch: a client area of the board at
+// its scale there, under the caption and the menu bar as they are drawn there.
+SIZE mainWindowSize(UINT dpi);
