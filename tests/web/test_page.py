@@ -329,6 +329,7 @@ class Failures(unittest.TestCase):
     @only_in_chromium
     def test_a_start_that_fails_says_why_and_what_to_do(self):
         cases = [({"missing": ["menu.js"]}, "could not be loaded"),
+                 ({"missing": ["yorunami.js"]}, "(yorunami.js) could not be loaded (HTTP 404)"),
                  ({"types": {"settings.js": "text/plain"}}, "could not be loaded"),
                  ({"missing": ["yorunami.wasm"]}, "(yorunami.wasm) could not be loaded"),
                  ({"stalled": ["yorunami.wasm"]}, "has not appeared yet")]
@@ -347,33 +348,100 @@ class Failures(unittest.TestCase):
         with WebPage(server=PageServer(PAGE, types=types)) as page:
             self.assertIsNone(page.status())
 
-    @only_in_chromium
-    def test_a_game_that_stops_offers_a_reload(self):
-        # Every call into the module fails once the test says so, as after a trap.
-        fails = """
-            window.breakTheGame = false;
-            const instantiate = WebAssembly.instantiateStreaming;
-            WebAssembly.instantiateStreaming = async (...args) => {
-              const result = await instantiate(...args);
-              const exports = { ...result.instance.exports };
+    def test_a_game_that_stops_offers_a_reload_and_its_error_is_reported(self):
+        # In the worker, every call into the module fails from the first press on, as after a
+        # trap.
+        breaks = """
+            let breakTheGame = false;
+            self.addEventListener("message", ({ data }) => {
+              breakTheGame ||= data.event === "press";
+            });
+            const instantiate = WebAssembly.instantiate;
+            WebAssembly.instantiate = async (...args) => {
+              const exports = { ...(await instantiate(...args)).exports };
               for (const [name, call] of Object.entries(exports)) {
                 if (typeof call === "function") {
                   exports[name] = (...a) => {
-                    if (window.breakTheGame) throw new WebAssembly.RuntimeError("unreachable");
+                    if (breakTheGame) throw new WebAssembly.RuntimeError("unreachable");
                     return call(...a);
                   };
                 }
               }
-              return { module: result.module, instance: { exports } };
-            };"""
-        with WebPage(before_load=fails) as page:
+              return { exports };
+            };
+            """
+        with WebPage(server=PageServer(PAGE, headed={"yorunami.js": breaks})) as page:
             self.assertIsNone(page.status())
-            page.run("window.breakTheGame = true")
             page.press_square(3, 7)
             page.until(lambda: page.status() is not None, "a message")
             self.assertIn("The game has stopped. Reload the page", page.status())
+            self.assertTrue(any("unreachable" in error for error in page.errors()),
+                            page.errors())
             page.run("document.getElementById('reload').click()")
             page.until(page.board_shown, "the game again")
+
+
+class WhileTheComputerThinks(unittest.TestCase):
+    # The worker's answers reach the page only when the test lets them: each is kept, with its
+    # words, until release().
+    HOLD = """
+        window.holding = false;
+        window.kept = [];
+        window.words = [];
+        window.release = () => {
+          window.holding = false;
+          window.kept.splice(0).forEach((deliver) => deliver());
+        };
+        window.Worker = class extends Worker {
+          addEventListener(type, listener, options) {
+            const held = (event) => {
+              const deliver = () => {
+                window.words.push(event.data.told);
+                listener(event);
+              };
+              if (window.holding) window.kept.push(deliver); else deliver();
+            };
+            super.addEventListener(type, type === "message" ? held : listener, options);
+          }
+        };"""
+
+    @only_in_chromium
+    def test_the_page_answers_at_once_and_a_press_made_meanwhile_lands_after_the_reply(self):
+        with WebPage(before_load=self.HOLD) as page:
+            board = start_board()
+            page.press_square(3, 7)
+            page.press_square(4, 6)
+            board[(3, 7)], board[(4, 6)] = EMPTY, RED_MAN
+            page.wait_for_board(board)
+            page.count_tones()
+            page.run("window.holding = true; window.words = []")
+            page.press_square(2, 2)  # the computer's turn: its reply is held
+
+            # The menu opens and closes while the reply is awaited.
+            page.click_at(*page.run("const r = document.querySelector('[aria-haspopup]')"
+                                    ".getBoundingClientRect();"
+                                    "return [r.left + r.width / 2, r.top + r.height / 2];"))
+            self.assertEqual(page.run("return document.querySelector('[aria-haspopup]')"
+                                      ".getAttribute('aria-expanded')"), "true")
+            page.keys("Escape")
+
+            # After a moment the page says the computer is thinking, the board busy.
+            busy = "const b = document.getElementById('board');" \
+                   "return [b.getAttribute('aria-busy'), getComputedStyle(b).cursor];"
+            page.until(lambda: "The computer is thinking" in (page.status() or ""), "thinking")
+            self.assertEqual(page.run(busy), ["true", "progress"])
+
+            # A press on a square never played on waits for the reply, then beeps.
+            page.press_square(3, 2)
+            self.assertEqual((page.tones(), page.read_board()), (0, board))
+            page.run("release()")
+            page.until(lambda: page.tones() == 1, "the press after the reply")
+            self.assertIsNone(page.status())
+            self.assertEqual(page.run(busy), [None, "auto"])
+            replied, rejected = page.run("return window.words")
+            self.assertIn("The blue man moved", replied)
+            self.assertEqual(rejected, "そこには指せません。 That press plays nothing.")
+            self.assertEqual(page.errors(), [])
 
 
 class TouchSoundAndScreens(unittest.TestCase):

@@ -37,11 +37,13 @@ class QuietServer(http.server.ThreadingHTTPServer):
 class PageServer:
     """A static server on a free port of 127.0.0.1, serving a folder, the page at the path `at`
     within it. Files named in `missing` answer 404, those in `types` are served with the type
-    given, and those in `stalled` never answer."""
+    given, those in `stalled` never answer, and those in `headed` come with the text given before
+    their own."""
 
-    def __init__(self, folder, at="", missing=(), types=None, stalled=()):
+    def __init__(self, folder, at="", missing=(), types=None, stalled=(), headed=None):
         server = self
         self.missing, self.types, self.stalled = set(missing), dict(types or {}), set(stalled)
+        self.headed = dict(headed or {})
         self.stopping = threading.Event()
 
         class Handler(QuietHandler):
@@ -59,6 +61,15 @@ class PageServer:
                     return
                 if name in server.missing:
                     self.send_error(404)
+                    return
+                if name in server.headed:
+                    with open(self.translate_path(self.path), "rb") as file:
+                        body = server.headed[name].encode() + file.read()
+                    self.send_response(200)
+                    self.send_header("Content-Type", self.guess_type(self.path))
+                    self.send_header("Content-Length", str(len(body)))
+                    self.end_headers()
+                    self.wfile.write(body)
                     return
                 super().do_GET()
 

@@ -1,8 +1,9 @@
 // The page's start, watched by a plain script that runs in any browser, old ones too (so it is
-// written without modules or newer syntax). It starts the game's module where the browser can run
-// it, and otherwise, or when the start fails, says why and what to do, in the status line, which
-// a screen reader reads out: opened from the disk, a browser without what the game needs, a file
-// of the game that does not load, an error while starting, or nothing shown after a long wait.
+// written without modules or newer syntax). It starts the page's module where the browser can run
+// it, and watches the game's worker that the module starts. Otherwise, or when the start fails, it
+// says why and what to do, in the status line, which a screen reader reads out: opened from the
+// disk, a browser without what the game needs, a file of the game that does not load, an error
+// while starting, or nothing shown after a long wait.
 (function () {
   "use strict";
   var LONGEST_WAIT = 20000; // ms; the page is small, even on a slow phone network
@@ -31,6 +32,13 @@
     return;
   }
 
+  function cannotRun(lacking) {
+    say("このブラウザーでは遊べません（" + lacking.join("、") + " がありません）。" +
+        "新しいブラウザーで開いてください。",
+        "This browser cannot run the game: it lacks " + lacking.join(", ") + ". " +
+        "Open the page in an up-to-date browser.", false);
+  }
+
   var missing = [];
   if (typeof WebAssembly !== "object") {
     missing.push("WebAssembly");
@@ -41,34 +49,40 @@
   if (!("noModule" in HTMLScriptElement.prototype)) {
     missing.push("JavaScript modules");
   }
+  if (typeof Worker !== "function") {
+    missing.push("Web Workers");
+  }
   if (missing.length > 0) {
-    say("このブラウザーでは遊べません（" + missing.join("、") + " がありません）。" +
-        "新しいブラウザーで開いてください。",
-        "This browser cannot run the game: it lacks " + missing.join(", ") + ". " +
-        "Open the page in an up-to-date browser.", false);
+    cannotRun(missing);
     return;
   }
 
-  function fileMissing(file) {
-    say("ゲームのファイル（" + file + "）を読み込めませんでした。再読み込みしてください。" +
-        "ページを置いた人は、すべてのファイルがサーバーにあるか確かめてください。",
-        "A file of the game (" + file + ") could not be loaded. Reload the page; whoever " +
-        "hosts it: check that every file is on the server, scripts served as JavaScript.", true);
+  // `why` as far as the browser tells it, or nothing.
+  function fileMissing(file, why) {
+    var because = why ? "（" + why + "）" : "";
+    say("ゲームのファイル（" + file + "）を読み込めませんでした" + because + "。" +
+        "再読み込みしてください。ページを置いた人は、すべてのファイルがサーバーにあるか確かめてください。",
+        "A file of the game (" + file + ") could not be loaded" + (why ? " (" + why + ")" : "") +
+        ". Reload the page; whoever hosts it: check that every file is on the server, scripts " +
+        "served as JavaScript.", true);
   }
 
-  // Until the board is shown, an error is the start's: the game cannot go on.
+  // Until the board is shown, an error is the start's: the game cannot go on. The page's module
+  // marks an error that names a file of the game that did not load, or what the browser lacks.
   function startFailed(error) {
     if (boardShown() || failed) {
       return;
     }
     failed = true;
-    var reason = String(error && error.message ? error.message : error);
-    if (/wasm/i.test(reason)) {
-      fileMissing("yorunami.wasm");
-      return;
+    if (error && error.file) {
+      fileMissing(error.file, error.message);
+    } else if (error && error.lacks) {
+      cannotRun([error.lacks]);
+    } else {
+      var reason = String(error && error.message ? error.message : error);
+      say("ゲームを始められませんでした（" + reason + "）。再読み込みしてください。",
+          "The game could not start (" + reason + "). Reload the page.", true);
     }
-    say("ゲームを始められませんでした（" + reason + "）。再読み込みしてください。",
-        "The game could not start (" + reason + "). Reload the page.", true);
   }
   window.addEventListener("error", function (event) {
     startFailed(event.error || event.message);
@@ -77,15 +91,37 @@
     startFailed(event.reason);
   });
 
-  // The module, or one it imports, missing or not served as a script.
+  // The worker's script that does not start gives the worker a bare error, which tells nothing and
+  // reaches no window: the script itself tells whether it is missing, not served as JavaScript, or
+  // failed as it ran.
+  function workerFailed(event) {
+    if (boardShown() || failed) {
+      return;
+    }
+    var message = event.message;
+    fetch("yorunami.js", { cache: "no-store" }).then(function (response) {
+      var type = response.headers.get("Content-Type") || "";
+      if (!response.ok) {
+        startFailed({ file: "yorunami.js", message: "HTTP " + response.status });
+      } else if (!/javascript/i.test(type)) {
+        startFailed({ file: "yorunami.js", message: type || "no type" });
+      } else {
+        startFailed(message || "the game's worker did not start");
+      }
+    }, function (error) {
+      startFailed({ file: "yorunami.js", message: String(error) });
+    });
+  }
+  document.addEventListener("game-worker", function (event) {
+    event.detail.addEventListener("error", workerFailed);
+  });
+
+  // The page's module, or one it imports, missing or not served as a script.
   var game = document.createElement("script");
   game.type = "module";
   game.src = "page.js";
   game.addEventListener("error", function () {
-    if (!failed) {
-      failed = true;
-      fileMissing("page.js / menu.js / settings.js / sound.js / yorunami.js");
-    }
+    startFailed({ file: "page.js or a script it imports", message: "" });
   });
   document.head.appendChild(game);
 

@@ -1,86 +1,134 @@
-// The page: the board's canvas, its presses, its keys and its scale, and the start. The game is
-// the WebAssembly module, which paints the board's pixels and tells in words what changed; this
-// only forwards events to it, shows what it painted and hands its words to a live region. The
-// menu bar, the settings dialog and the sound have scripts of their own.
-import createYorunami from "./yorunami.js";
+// @ts-check
+// The page: the board's canvas, its presses, its keys and its scale, and the start. The game runs in
+// a worker (game.js), where it paints the board's pixels and tells in words what changed; this
+// forwards the player's events to it, shows the frames it answers with and hands its words to a
+// live region, so that the page answers at once while the computer thinks. The menu bar, the
+// settings dialog and the sound have scripts of their own.
+import { GameInWorker } from "./game.js";
+import { GameEvent } from "./messages.js";
 import { buildMenuBar } from "./menu.js";
 import { SettingsDialog } from "./settings.js";
 import { beep } from "./sound.js";
 
 // At most this many times the board's own size on the screen, however large the window.
 const LARGEST_SCALE = 2;
-// The keys of the board, by the number the game gives each (left, right, up, down, a press,
-// a right press).
-const BOARD_KEYS = {
-  ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Enter: 4, " ": 4, Escape: 5,
-  Backspace: 5,
-};
+const THINKING = "コンピューターが考えています… (The computer is thinking…)";
 
-const canvas = document.getElementById("board");
-const context = canvas.getContext("2d");
-const told = document.getElementById("told");
-let dialog = null;
-
+const canvas = /** @type {HTMLCanvasElement} */ (document.getElementById("board"));
+const context = /** @type {CanvasRenderingContext2D} */ (canvas.getContext("2d"));
+const told = /** @type {HTMLElement} */ (document.getElementById("told"));
 // Until the board is shown the status line says the page is loading; a failure to start is
-// reported there by loading.js, which started this module.
-const status = document.getElementById("status");
-const game = await createYorunami({
-  onBeep: beep,
-  onQuit: quit,
-  onOpenSettings: (checked) => dialog.open(checked),
-  onAbort: stopped,
-});
-const description = JSON.parse(game.UTF8ToString(game._pageDescription()));
-const BOARD_PIXELS = description.boardPixels;
+// reported there by loading.js, which started this module and watches the worker's start.
+const status = /** @type {HTMLElement} */ (document.getElementById("status"));
+const statusText = /** @type {HTMLElement} */ (document.getElementById("status-text"));
+/** @type {SettingsDialog} */
+let dialog;
+let failed = false; // the status line says the game has stopped
 
-// What the module has painted, onto the canvas.
-function showBoard() {
-  const start = game._pagePixels();
-  const bytes = game.HEAPU8.slice(start, start + BOARD_PIXELS * BOARD_PIXELS * 4);
-  context.putImageData(new ImageData(new Uint8ClampedArray(bytes.buffer), BOARD_PIXELS), 0, 0);
+const boardShown = () => performance.getEntriesByName("board-shown").length > 0;
+
+// The game's worker: one script, yorunami.js, run as a module. A browser that cannot run a worker
+// as a module never reads the type it is asked for, and would run it as a plain script.
+function startWorker() {
+  let asModule = false;
+  const worker = new Worker("yorunami.js", {
+    get type() {
+      asModule = true;
+      return "module";
+    },
+  });
+  if (!asModule) {
+    worker.terminate();
+    throw Object.assign(new Error("no module workers"), { lacks: "module workers" });
+  }
+  document.dispatchEvent(new CustomEvent("game-worker", { detail: worker }));
+  return worker;
 }
 
-// What the game told of the change, for a screen reader: a new line each time, so that the
-// same words said twice are heard twice.
-function tellWhatChanged() {
-  const sentences = game.UTF8ToString(game._pageSentences());
-  if (sentences !== "") {
+// The module's WebAssembly, fetched as the page's preload asked (so once) and compiled here while
+// the worker's script loads: as it streams where the server says it is WebAssembly, else whole.
+async function compiledWasm() {
+  const missing = (why) => Object.assign(new Error(`yorunami.wasm: ${why}`), { file: "yorunami.wasm" });
+  const response = await fetch("yorunami.wasm").catch((error) => {
+    throw missing(error.message);
+  });
+  if (!response.ok) {
+    throw missing(`HTTP ${response.status}`);
+  }
+  if ((response.headers.get("Content-Type") || "").startsWith("application/wasm")) {
+    return WebAssembly.compileStreaming(response);
+  }
+  return WebAssembly.compile(await response.arrayBuffer());
+}
+
+// What an event did: the board as it now looks, its words for a screen reader (a new line each
+// time, so that the same words said twice are heard twice), its beeps, and the dialog or the end.
+/** @param {import("./messages.js").Frame} frame */
+function showFrame(frame) {
+  const pixels = new Uint8ClampedArray(frame.pixels);
+  context.putImageData(new ImageData(pixels, canvas.width), 0, 0);
+  if (frame.told !== "") {
     const line = document.createElement("span");
-    line.textContent = sentences;
+    line.textContent = frame.told;
     told.replaceChildren(line);
   }
-}
-
-// Each call into the game leaves the board painted, and what changed told.
-function play(call) {
-  try {
-    call();
-  } catch (error) {
-    stopped();
-    throw error;
+  for (let beeps = 0; beeps < frame.beeps; beeps += 1) {
+    beep();
   }
-  showBoard();
-  tellWhatChanged();
+  if (frame.settings !== null) {
+    dialog.open(frame.settings);
+  }
+  if (frame.quit) {
+    quit();
+  }
 }
 
-// The module has stopped (it aborted, or a call into it failed) after the board was shown: it
-// cannot go on, so the page offers to start it again. A failure before that is the start's.
-function stopped() {
-  if (performance.getEntriesByName("board-shown").length === 0) {
+// The computer is thinking: said in the status line (never over a failure) and to a screen reader,
+// the board busy, with a busy cursor over it.
+function thinking(shown) {
+  if (shown) {
+    canvas.setAttribute("aria-busy", "true");
+  } else {
+    canvas.removeAttribute("aria-busy");
+  }
+  if (!failed) {
+    statusText.textContent = THINKING;
+    status.hidden = !shown;
+  }
+}
+
+// The game has stopped (its module aborted, or a call into it failed) after the board was shown: it
+// cannot go on, so the page offers to start it again, and reports the error. A failure before that
+// is the start's, which loading.js reports.
+function stopped(reason) {
+  if (!boardShown()) {
     return;
   }
-  document.getElementById("status-text").textContent =
-    "ゲームが止まりました。再読み込みすると、始めから遊べます。" +
+  failed = true;
+  statusText.textContent = "ゲームが止まりました。再読み込みすると、始めから遊べます。" +
     " The game has stopped. Reload the page to play again from the start.";
-  document.getElementById("reload").hidden = false;
+  /** @type {HTMLElement} */ (document.getElementById("reload")).hidden = false;
   status.hidden = false;
+  reportError(new Error(`The game stopped: ${reason}`));
 }
+
+const worker = startWorker();
+const game = new GameInWorker(worker, await compiledWasm(), { frame: showFrame, thinking, stopped });
+worker.addEventListener("error", (event) => {
+  if (boardShown()) {
+    event.preventDefault(); // reported as the game's stop
+    game.stop(event.message || "its worker failed");
+  }
+});
+const first = await game.started;
+const description = JSON.parse(/** @type {string} */ (first.description));
+const BOARD_PIXELS = description.boardPixels;
 
 // A whole number of device pixels for each board pixel, as many as fit, so that the board stays
 // crisp on any screen.
 function fitBoard() {
   const ratio = window.devicePixelRatio || 1;
-  const menuHeight = document.getElementById("menu-bar").offsetHeight;
+  const menuHeight = /** @type {HTMLElement} */ (document.getElementById("menu-bar")).offsetHeight;
   const room = Math.min(window.innerWidth - 16, window.innerHeight - menuHeight - 16);
   const fits = Math.floor((room * ratio) / BOARD_PIXELS);
   const scale = Math.max(1, Math.min(fits, Math.floor(LARGEST_SCALE * ratio)));
@@ -104,23 +152,23 @@ canvas.addEventListener("pointerdown", (event) => {
   }
   if (event.button === 0) {
     const [x, y] = boardPixel(event);
-    play(() => game._pageLeftPress(x, y));
+    game.send({ event: GameEvent.PRESS, x, y });
   } else if (event.button === 2) {
-    play(() => game._pageRightPress());
+    game.send({ event: GameEvent.RIGHT_PRESS });
   }
   event.preventDefault();
 });
 canvas.addEventListener("contextmenu", (event) => event.preventDefault());
 
-// The board's keys: the arrows move the cursor, Enter or Space press where it stands, Escape or
-// Backspace are a right press. A held key repeats the arrows, not the presses.
+// The board's keys, as the game names them: the arrows move the cursor, Enter or Space press where
+// it stands, Escape or Backspace are a right press. A held key repeats the arrows, not the presses.
 canvas.addEventListener("keydown", (event) => {
-  const key = BOARD_KEYS[event.key];
+  const key = description.keys[event.key];
   if (key === undefined || event.altKey || event.ctrlKey || event.metaKey) {
     return;
   }
   canvas.classList.add("keyed");
-  play(() => game._pageKey(key, event.repeat ? 1 : 0));
+  game.send({ event: GameEvent.KEY, key, repeated: event.repeat });
   event.preventDefault();
 });
 
@@ -133,40 +181,36 @@ document.addEventListener("pointerdown", () => (tabbedLast = false), { capture: 
 canvas.addEventListener("focus", () => {
   canvas.classList.toggle("keyed", tabbedLast);
   if (tabbedLast) {
-    play(() => game._pageBoardFocused());
+    game.send({ event: GameEvent.FOCUSED });
   }
 });
 canvas.addEventListener("pointerdown", () => canvas.classList.remove("keyed"));
 
+// A command waits its turn; the board has the keyboard meanwhile, until the dialog opens.
 function runCommand(commandId) {
-  play(() => game._pageMenuCommand(commandId));
-  if (!dialog.isOpen()) {
-    canvas.focus();
-  }
+  game.send({ event: GameEvent.COMMAND, command: commandId });
+  canvas.focus();
 }
 
 // Where a script may close the page it closes; elsewhere the game ends here, and says so.
 function quit() {
   window.close();
-  document.getElementById("window").hidden = true;
-  document.getElementById("ended").hidden = false;
-  document.getElementById("again").focus();
+  /** @type {HTMLElement} */ (document.getElementById("window")).hidden = true;
+  /** @type {HTMLElement} */ (document.getElementById("ended")).hidden = false;
+  /** @type {HTMLElement} */ (document.getElementById("again")).focus();
 }
-document.getElementById("again").addEventListener("click", () => window.location.reload());
+/** @type {HTMLElement} */ (document.getElementById("again"))
+  .addEventListener("click", () => window.location.reload());
 
-dialog = new SettingsDialog(document.getElementById("settings"), description.dialog, {
-  layout: (alphabetWidth, lineHeight) => {
-    const start = game._pageDialogLayout(alphabetWidth, lineHeight) >> 2;
-    return game.HEAP32.slice(start, start + 2 + 4 * description.dialog.controls.length);
-  },
-  answer: (confirmed, checked) => {
-    const start = game._pageCheckedButtons() >> 2;
-    game.HEAP32.set(checked, start);
-    play(() => game._pageSettingsAnswered(confirmed ? 1 : 0, checked.length));
-    canvas.focus();
-  },
-  board: canvas,
-});
+dialog = new SettingsDialog(/** @type {HTMLDialogElement} */ (document.getElementById("settings")),
+  description.dialog, {
+    layout: (measures, room, leastTarget) => game.layout(measures, room, leastTarget),
+    answer: (confirmed, checked) => {
+      game.answerDialog(confirmed, checked);
+      canvas.focus();
+    },
+    board: canvas,
+  });
 buildMenuBar(document.getElementById("menu-bar"), description.menu, runCommand, canvas);
 
 // Fitted again when the window changes size, and when it moves to a screen of another density.
@@ -181,7 +225,7 @@ document.documentElement.style.setProperty("--interface-fonts",
   description.dialog.fonts.slice(1).map((face) => `"${face}"`).join(", ") + ", sans-serif");
 window.addEventListener("resize", fitBoard);
 fitBoardToScreen();
-play(() => game._pageStart());
+showFrame(first);
 status.hidden = true;
 performance.mark("board-shown");
 canvas.focus();

@@ -1,13 +1,11 @@
-// The game bound to the web page: the functions the page's script calls (the start, a press, a
-// key, a menu command, the settings dialog's answer, the description of the menu and the dialog)
-// and the window layer the turn controller draws through, onto the board's pixels that the page
-// shows. The only C++ that knows of the browser; each function leaves the pixels painted, for the
-// page to show, and what changed in words, for a screen reader.
+// The game bound to the web page: the functions the game's worker calls (the start, a press, a key,
+// the focus, a menu command, the settings dialog's answer, the page's description and the
+// dialog's layout) and the window layer the turn controller draws through, onto the board's pixels
+// that the page shows. The only C++ that knows of the browser. After each call the worker reads the
+// pixels, painted, and what changed in words, for a screen reader.
 #include "engine/game.h"
-#include "ui/board_keys.h"
-#include "ui/board_words.h"
+#include "ui/board_session.h"
 #include "ui/menu_commands.h"
-#include "ui/pixel_screen.h"
 #include "ui/settings_form.h"
 #include "ui/settings_layout.h"
 #include "ui/turn_controller.h"
@@ -20,7 +18,7 @@
 #include <set>
 #include <vector>
 
-// What the page's script does for the game: its parts of the platform.
+// What the page does for the game, through its worker: its parts of the platform.
 EM_JS(void, pageBeep, (), { Module["onBeep"](); });
 EM_JS(void, pageQuit, (), { Module["onQuit"](); });
 EM_JS(void, pageOpenSettings, (const int* checked, int count), {
@@ -39,37 +37,15 @@ PixelPicture embeddedPicture(int id) {
 }
 
 // The board the page shows; there is one, made when the page starts.
-PixelScreen& screen() {
-    static PixelScreen board = [] {
-        std::array<PixelPicture, SquarePictureCount> squares;
-        for (int code = 0; code < SquarePictureCount; ++code) {
-            squares[static_cast<std::size_t>(code)] = embeddedPicture(squarePictureFiles[code].id);
-        }
-        return PixelScreen(squares);
-    }();
-    return board;
+BoardSession& board() {
+    static BoardSession shown(embeddedPicture);
+    return shown;
 }
 
-BoardCursor& cursor() {
-    static BoardCursor keys;
-    return keys;
-}
-
-BoardTelling& telling() {
-    static BoardTelling told;
-    return told;
-}
-
-// What the page shows, brought up to date.
-void paintBoard() {
-    screen().paintStale(cursor().frame());
-}
-
-// After the start and every command: the whole board painted anew, and whose turn it is told.
-void showWholeBoard() {
-    screen().markAllStale();
-    paintBoard();
-    telling().add(currentTurn());
+// What the page measured of the dialog's font at growing sizes, for its layout.
+std::vector<FontMeasure>& fontMeasures() {
+    static std::vector<FontMeasure> measures;
+    return measures;
 }
 
 class PageButtons : public DialogButtons {
@@ -99,49 +75,43 @@ public:
 
 extern "C" {
 
-// The board's pixels: BoardPixels rows of BoardPixels, each red, green, blue and alpha bytes.
+// The board's pixels, brought up to date: BoardPixels rows of BoardPixels, each red, green, blue
+// and alpha bytes.
 EMSCRIPTEN_KEEPALIVE const std::uint32_t* pagePixels() {
-    return screen().pixels();
+    return board().paint();
 }
 
 // As the window's creation: the whole board painted, no move under way.
 EMSCRIPTEN_KEEPALIVE void pageStart() {
     currentMove = {0, 0, 0, 0};
-    showWholeBoard();
+    board().showWholeBoard();
 }
 
 // A press at board pixel (x, y), each within the board.
 EMSCRIPTEN_KEEPALIVE void pageLeftPress(int x, int y) {
-    cursor().pointerPressed();
-    const BoardSquare square = squareAtPixel(static_cast<unsigned>(x), static_cast<unsigned>(y));
-    handleLeftPress(square.x, square.y);
-    paintBoard();
+    board().leftPress(static_cast<unsigned>(x), static_cast<unsigned>(y), 1);
 }
 
 EMSCRIPTEN_KEEPALIVE void pageRightPress() {
-    cursor().pointerPressed();
-    handleRightPress();
-    paintBoard();
+    board().rightPress();
 }
 
-// A key on the board: `key` is a BoardKey's number (left, right, up, down, press, cancel).
+// A key on the board: `key` is a BoardKey's number, as the page's description gives them.
 EMSCRIPTEN_KEEPALIVE void pageKey(int key, int repeated) {
     if (key >= static_cast<int>(BoardKey::Left) && key <= static_cast<int>(BoardKey::Cancel)) {
-        cursor().key(static_cast<BoardKey>(key), repeated != 0);
+        board().key(static_cast<BoardKey>(key), repeated != 0);
     }
-    paintBoard();
 }
 
 // The keyboard brought the focus to the board.
 EMSCRIPTEN_KEEPALIVE void pageBoardFocused() {
-    cursor().focusedByKeyboard();
-    paintBoard();
+    board().focusedByKeyboard();
 }
 
 // What changed since the last call, in words; empty when nothing was told.
 EMSCRIPTEN_KEEPALIVE const char* pageSentences() {
     static std::string sentences;
-    sentences = telling().take();
+    sentences = board().takeTold();
     return sentences.c_str();
 }
 
@@ -150,7 +120,7 @@ EMSCRIPTEN_KEEPALIVE void pageMenuCommand(int commandId) {
     PageMenuActions actions;
     menuCommand(commandId, actions);
     if (!actions.dialogOpened) {
-        showWholeBoard();
+        board().showWholeBoard();
     }
 }
 
@@ -166,24 +136,33 @@ EMSCRIPTEN_KEEPALIVE void pageSettingsAnswered(int confirmed, int count) {
     if (confirmed != 0) {
         PageButtons buttons;
         const int* const checked = pageCheckedButtons();
-        buttons.checked.insert(checked, checked + std::min<int>(count, SettingsControlCount));
+        buttons.checked.insert(checked, checked + std::clamp<int>(count, 0, SettingsControlCount));
         storeSettings(buttons);
     }
-    showWholeBoard();
+    board().showWholeBoard();
 }
 
-// The title, the menu and the dialog, as JSON.
+// The title, the board, its keys, the menu and the dialog, as JSON.
 EMSCRIPTEN_KEEPALIVE const char* pageDescription() {
     static const std::string description = describePage();
     return description.c_str();
 }
 
-// The dialog's client size and each control's place in pixels, for a font whose 52 Latin letters
-// are `alphabetWidth` pixels wide and whose lines are `lineHeight` high: width, height, then x, y,
-// width and height of each control in order.
-EMSCRIPTEN_KEEPALIVE const int* pageDialogLayout(int alphabetWidth, int lineHeight) {
+// Where the page writes what it measured of the dialog's font at growing sizes before it asks for
+// the dialog's layout: for each, the width of the 52 Latin letters and the height of a line.
+EMSCRIPTEN_KEEPALIVE FontMeasure* pageFontMeasures(int count) {
+    fontMeasures().assign(static_cast<std::size_t>(std::max(count, 1)), FontMeasure{});
+    return fontMeasures().data();
+}
+
+// The dialog fitted to a screen `room` pixels wide, in the fonts of pageFontMeasures, each of its
+// Tab stops at least `leastTarget` pixels both ways: the index of the font chosen, the dialog's
+// client size, then x, y, width and height of each control in order, in pixels.
+EMSCRIPTEN_KEEPALIVE const int* pageDialogLayout(int room, int leastTarget) {
     static std::vector<int> layout;
-    layout = dialogLayout(baseUnitsFor(alphabetWidth, lineHeight));
+    const FittedDialog fitted = fitDialog(fontMeasures(), room, leastTarget);
+    layout = dialogLayout(fitted.base);
+    layout.insert(layout.begin(), static_cast<int>(fitted.font));
     return layout.data();
 }
 
@@ -194,17 +173,17 @@ void soundBeep() {
 }
 
 void repaintSquare(int x, int y) {
-    screen().markStale(cellOfSquare(x, y));
+    board().repaintSquare(x, y);
 }
 
 void drawWinPicture() {
-    screen().drawOver(embeddedPicture(winPictureFile.id));
+    board().showPicture(winPictureFile.id);
 }
 
 void drawLosePicture() {
-    screen().drawOver(embeddedPicture(losePictureFile.id));
+    board().showPicture(losePictureFile.id);
 }
 
 void boardEvent(const BoardEvent& event) {
-    telling().add(event);
+    board().tell(event);
 }

@@ -1,7 +1,10 @@
 #include "ui/web/page_description.h"
 
+#include "ui/board_keys.h"
 #include "ui/board_view.h"
 #include "ui/menu_commands.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -48,6 +51,28 @@ std::string describeMenu() {
     return menu + "]}]";
 }
 
+// The board's keys as the browser names them: the arrows move the cursor, Enter or Space press
+// where it stands, Escape or Backspace are a right press.
+struct PageKey {
+    const char* name;
+    BoardKey key;
+};
+
+constexpr PageKey pageKeys[] = {
+    {"ArrowLeft", BoardKey::Left}, {"ArrowRight", BoardKey::Right}, {"ArrowUp", BoardKey::Up},
+    {"ArrowDown", BoardKey::Down}, {"Enter", BoardKey::Press},      {" ", BoardKey::Press},
+    {"Escape", BoardKey::Cancel},  {"Backspace", BoardKey::Cancel},
+};
+
+std::string describeKeys() {
+    std::string keys = "{";
+    for (const PageKey& key : pageKeys) {
+        keys += std::string(&key == pageKeys ? "" : ",") + quoted(key.name) + ":" +
+                std::to_string(static_cast<int>(key.key));
+    }
+    return keys + "}";
+}
+
 std::string describeFonts() {
     std::string fonts = "[" + quoted(SettingsFontFace);
     for (const char* fallback : SettingsFontFallbacks) {
@@ -83,8 +108,8 @@ std::string describeDialog() {
 
 std::string describePage() {
     return "{\"title\":" + quoted(GameTitle) + ",\"board\":" + quoted(BoardName) +
-           ",\"boardPixels\":" + std::to_string(BoardPixels) + ",\"menu\":" + describeMenu() +
-           ",\"dialog\":" + describeDialog() + "}";
+           ",\"boardPixels\":" + std::to_string(BoardPixels) + ",\"keys\":" + describeKeys() +
+           ",\"menu\":" + describeMenu() + ",\"dialog\":" + describeDialog() + "}";
 }
 
 std::vector<int> dialogLayout(DialogBaseUnits base) {
@@ -95,4 +120,36 @@ std::vector<int> dialogLayout(DialogBaseUnits base) {
         layout.insert(layout.end(), {place.x, place.y, place.width, place.height});
     }
     return layout;
+}
+
+namespace {
+
+bool tabStopsAreTargets(DialogBaseUnits base, int leastTarget) {
+    return std::all_of(std::begin(settingsControls), std::end(settingsControls),
+                       [&](const DialogControl& control) {
+                           const DialogRect place = dialogPixels(control.place, base);
+                           return !control.tabStop ||
+                                  std::min(place.width, place.height) >= leastTarget;
+                       });
+}
+
+} // namespace
+
+FittedDialog fitDialog(const std::vector<FontMeasure>& fonts, int room, int leastTarget) {
+    FittedDialog chosen{0, baseUnitsFor(0, 0)};
+    for (std::size_t font = 0; font < fonts.size(); ++font) {
+        const int line = fonts[font].lineHeight;
+        DialogBaseUnits base = baseUnitsFor(fonts[font].alphabetWidth, line);
+        while (!tabStopsAreTargets(base, leastTarget) && base.height < 3 * leastTarget) {
+            base.height += 1;
+        }
+        if (font > 0 && dialogPixels(SettingsPlace, base).width > room) {
+            return chosen;
+        }
+        chosen = {font, base};
+        if (base.height == line) {
+            return chosen;
+        }
+    }
+    return chosen;
 }

@@ -14,8 +14,7 @@ const BORDERS = 2;
 
 // The width of the sample (the 52 Latin letters) and the height of a line, in whole pixels, in a
 // font.
-function measureFont(font, sample) {
-  const context = document.createElement("canvas").getContext("2d");
+function measureFont(context, font, sample) {
   context.font = font;
   const metrics = context.measureText(sample);
   const line = metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent;
@@ -40,36 +39,27 @@ function lineOfText(font, sample) {
   return height;
 }
 
-// The dialog's font and its controls' places, by the dialog-unit rule, on a screen `room` CSS
-// pixels wide. The font is its face, else the stand-ins, at the least whole size that makes every
-// Tab stop a target. Where the screen is too narrow for that size (a phone), the font is the
-// largest that fits, and the line the rule measures in eighths is raised until every Tab stop is
-// a target, so that the dialog keeps its layout in dialog units and fits.
-function dialogFont(description, layOut, room) {
+// The dialog's font and its controls' places, on a screen `room` CSS pixels wide. The font is its
+// face, else the stand-ins, at the size the game chooses from the font measured at every size from
+// the dialog's own up: the least that makes every Tab stop a target, or on a screen too narrow for
+// that (a phone) the largest that fits, the line its layout measures raised until every Tab stop is
+// a target (so that the dialog keeps its layout in dialog units).
+async function dialogFont(description, layOut, room) {
   const family = description.fonts.map((face) => `"${face}"`).join(", ") + ", sans-serif";
-  const small = (layout) => description.controls.some((control, index) => control.tab &&
-    Math.min(...layout.slice(4 + 4 * index, 6 + 4 * index)) < LEAST_TARGET);
-  let chosen = null;
-  for (let size = Math.round((description.points * 4) / 3); ; size += 1) {
-    const [alphabetWidth, line] = measureFont(`${size}px ${family}`, description.sample);
-    let raised = line;
-    while (small(layOut(alphabetWidth, raised)) && raised < 3 * LEAST_TARGET) {
-      raised += 1;
-    }
-    const layout = layOut(alphabetWidth, raised);
-    if (chosen !== null && layout[0] + BORDERS > room) {
-      return chosen;
-    }
-    chosen = { family, size, layout };
-    if (raised === line) {
-      return chosen;
-    }
+  const context = document.createElement("canvas").getContext("2d");
+  const smallest = Math.round((description.points * 4) / 3);
+  const measures = [];
+  for (let size = smallest; size <= 3 * LEAST_TARGET; size += 1) {
+    measures.push(measureFont(context, `${size}px ${family}`, description.sample));
   }
+  const [chosen, ...layout] = await layOut(measures, room - BORDERS, LEAST_TARGET);
+  return { family, size: smallest + chosen, layout };
 }
 
 export class SettingsDialog {
-  // game: layout(alphabetWidth, lineHeight) gives the dialog's size and each control's place in
-  // pixels; answer(confirmed, checkedIds) ends it; board is where the focus returns.
+  // game: layout(measures, room, leastTarget) promises the font chosen of those measured, the
+  // dialog's size and each control's place in pixels; answer(confirmed, checkedIds) ends it; board
+  // is where the focus returns.
   constructor(element, description, game) {
     this.element = element;
     this.description = description;
@@ -149,8 +139,8 @@ export class SettingsDialog {
   }
 
   // The font and every control's place, for the screen as it is when the dialog opens.
-  place() {
-    const font = dialogFont(this.description, this.game.layout, window.innerWidth);
+  async place() {
+    const font = await dialogFont(this.description, this.game.layout, window.innerWidth);
     this.element.style.fontFamily = font.family;
     this.element.style.fontSize = `${font.size}px`;
     this.client.style.width = `${font.layout[0]}px`;
@@ -233,15 +223,15 @@ export class SettingsDialog {
 
   // Over the board's top-left corner, as the desktop dialog opens at the corner of the window's
   // client area, moved in as far as it must to fit the screen; with the buttons the game names
-  // checked and every other one clear.
-  open(checked) {
+  // checked and every other one clear. Its layout comes from the game, so it opens a moment later.
+  async open(checked) {
     for (const [id, button] of this.buttons) {
       if (button.tagName === "INPUT") {
         button.checked = checked.includes(id);
       }
     }
+    await this.place();
     const corner = this.game.board.getBoundingClientRect();
-    this.place();
     this.element.showModal();
     const size = this.element.getBoundingClientRect();
     const within = (start, extent, room) => Math.max(0, Math.min(start, room - extent));
