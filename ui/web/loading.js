@@ -1,7 +1,8 @@
 // The page's start, watched by a plain script that runs in any browser, old ones too (so it is
-// written without modules or newer syntax). It starts the page's module where the browser can run
-// it, and watches the game's worker that the module starts. Otherwise, or when the start fails, it
-// says why and what to do, in the status line, which a screen reader reads out: opened from the
+// written without modules or newer syntax). Where the browser can run the game it starts the game's
+// worker and the page's module together, so that the worker's script comes while the module's
+// imports do, and hands the worker to the module when it asks. Otherwise, or when the start fails,
+// it says why and what to do, in the status line, which a screen reader reads out: opened from the
 // disk, a browser without what the game needs, a file of the game that does not load, an error
 // while starting, or nothing shown after a long wait.
 (function () {
@@ -57,6 +58,21 @@
     return;
   }
 
+  // The game's worker: one script, yorunami.js, run as a module. A browser that cannot run a worker
+  // as a module never reads the type it is asked for (and would run it as a plain script).
+  var asModule = false;
+  var worker = new Worker("yorunami.js", {
+    get type() {
+      asModule = true;
+      return "module";
+    }
+  });
+  if (!asModule) {
+    worker.terminate();
+    cannotRun(["module workers"]);
+    return;
+  }
+
   // `why` as far as the browser tells it, or nothing.
   function fileMissing(file, why) {
     var because = why ? "（" + why + "）" : "";
@@ -94,7 +110,7 @@
   // The worker's script that does not start gives the worker a bare error, which tells nothing and
   // reaches no window: the script itself tells whether it is missing, not served as JavaScript, or
   // failed as it ran.
-  function workerFailed(event) {
+  worker.addEventListener("error", function (event) {
     if (boardShown() || failed) {
       return;
     }
@@ -111,9 +127,10 @@
     }, function (error) {
       startFailed({ file: "yorunami.js", message: String(error) });
     });
-  }
-  document.addEventListener("game-worker", function (event) {
-    event.detail.addEventListener("error", workerFailed);
+  });
+  // The page's module asks for the worker, once, as it starts.
+  document.addEventListener("game-worker-wanted", function (event) {
+    event.detail(worker);
   });
 
   // The page's module, or one it imports, missing or not served as a script.

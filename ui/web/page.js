@@ -15,10 +15,14 @@ const LARGEST_SCALE = 2;
 const THINKING = "コンピューターが考えています… (The computer is thinking…)";
 
 const canvas = /** @type {HTMLCanvasElement} */ (document.getElementById("board"));
-const context = /** @type {CanvasRenderingContext2D} */ (canvas.getContext("2d"));
+// The board's pixels come from memory, whole: a canvas kept in memory too takes them as they are,
+// where one kept on the graphics card would send them there first (in WebKit the first of those
+// alone took longer than the rest of the start).
+const context = /** @type {CanvasRenderingContext2D} */ (
+  canvas.getContext("2d", { willReadFrequently: true }));
 const told = /** @type {HTMLElement} */ (document.getElementById("told"));
 // Until the board is shown the status line says the page is loading; a failure to start is
-// reported there by loading.js, which started this module and watches the worker's start.
+// reported there by loading.js, which started this module and the worker, and watches them start.
 const status = /** @type {HTMLElement} */ (document.getElementById("status"));
 const statusText = /** @type {HTMLElement} */ (document.getElementById("status-text"));
 /** @type {SettingsDialog} */
@@ -27,21 +31,16 @@ let failed = false; // the status line says the game has stopped
 
 const boardShown = () => performance.getEntriesByName("board-shown").length > 0;
 
-// The game's worker: one script, yorunami.js, run as a module. A browser that cannot run a worker
-// as a module never reads the type it is asked for, and would run it as a plain script.
-function startWorker() {
-  let asModule = false;
-  const worker = new Worker("yorunami.js", {
-    get type() {
-      asModule = true;
-      return "module";
-    },
-  });
-  if (!asModule) {
-    worker.terminate();
-    throw Object.assign(new Error("no module workers"), { lacks: "module workers" });
+// The game's worker, which loading.js started with this module, so that its script comes while
+// this module's imports do.
+function startedWorker() {
+  /** @type {Worker | null} */
+  let worker = null;
+  const take = (started) => (worker = started);
+  document.dispatchEvent(new CustomEvent("game-worker-wanted", { detail: take }));
+  if (worker === null) {
+    throw new Error("the game's worker was not started");
   }
-  document.dispatchEvent(new CustomEvent("game-worker", { detail: worker }));
   return worker;
 }
 
@@ -112,7 +111,7 @@ function stopped(reason) {
   reportError(new Error(`The game stopped: ${reason}`));
 }
 
-const worker = startWorker();
+const worker = startedWorker();
 const game = new GameInWorker(worker, await compiledWasm(), { frame: showFrame, thinking, stopped });
 worker.addEventListener("error", (event) => {
   if (boardShown()) {
