@@ -193,8 +193,12 @@ class Page(unittest.TestCase):
                 page.wait_for_board(start_board())
             self.assertEqual(page.errors(), [])
 
-    def test_after_one_visit_it_plays_with_the_network_cut(self):
-        with WebPage() as page:
+    def test_after_one_visit_it_plays_with_the_network_cut_with_the_hosts_headers(self):
+        # What a host sets for safety, which a page's own markup cannot.
+        headers = {"X-Frame-Options": "DENY", "X-Content-Type-Options": "nosniff",
+                   "Content-Security-Policy": "frame-ancestors 'none'",
+                   "Permissions-Policy": "geolocation=()"}
+        with WebPage(server=PageServer(PAGE, headers=headers)) as page:
             if ENGINE == "chromium":
                 self.assertEqual(page.browser.devtools("Page.getInstallabilityErrors", {}),
                                  {"installabilityErrors": []})
@@ -202,6 +206,9 @@ class Page(unittest.TestCase):
             page.server.stop()
             page.load()
             self.assertEqual(page.client_pixels(), expected_client(start_board()))
+            self.assertEqual(page.run(f"""const kept = (await fetch("./")).headers;
+                return {list(headers)}.map((name) => [name, kept.get(name)]);"""),
+                             [list(header) for header in headers.items()])
             page.press_square(3, 7)
             board = start_board()
             board[(3, 7)] = RED_MAN_SELECTED
@@ -276,6 +283,19 @@ class Update(unittest.TestCase):
                 self.assertEqual(self.version(page), ["first"] * 3)
                 self.assertFalse(self.settled(page))
 
+            # A file gone from the players' copy while the host has the next version's: the page
+            # is refused it, not given the next version's, and says that it could not load; once
+            # the host has this version's again, it is fetched, checked and kept.
+            page.run("""const kept = (await caches.keys()).find((name) => name.includes("yorunami/"));
+                        await (await caches.open(kept)).delete("page.js");
+                        window.beforeReload = true; setTimeout(() => location.reload());""")
+            page.until(lambda: page.run("return !window.beforeReload") and
+                       "(page.js" in (page.status() or ""), "the page saying page.js did not load")
+            shutil.copyfile(os.path.join(PAGE, "page.js"), os.path.join(self.folder, "page.js"))
+            page.reload()
+            self.assertEqual(self.version(page), ["first"] * 3)
+            self.upload("page.js")
+
             # The rest: within a few loads players move to the next version, whole, even with
             # another page of the game open (where browsers keep a new version waiting); an open
             # page keeps its own until it is loaded again.
@@ -332,6 +352,7 @@ class Failures(unittest.TestCase):
                  ({"missing": ["yorunami.js"]}, "(yorunami.js) could not be loaded (HTTP 404)"),
                  ({"types": {"settings.js": "text/plain"}}, "could not be loaded"),
                  ({"missing": ["yorunami.wasm"]}, "(yorunami.wasm) could not be loaded"),
+                 ({"headed": {"yorunami.wasm": "junk"}}, "could not start (WebAssembly"),
                  ({"stalled": ["yorunami.wasm"]}, "has not appeared yet")]
         for serving, message in cases:
             with self.subTest(**serving), WebPage(server=PageServer(PAGE, **serving),

@@ -38,17 +38,20 @@ class PageServer:
     """A static server on a free port of 127.0.0.1, serving a folder, the page at the path `at`
     within it. Files named in `missing` answer 404, those in `types` are served with the type
     given, those in `stalled` never answer, and those in `headed` come with the text given before
-    their own."""
+    their own. Every answer carries the `headers` given, as a host may add them."""
 
-    def __init__(self, folder, at="", missing=(), types=None, stalled=(), headed=None):
+    def __init__(self, folder, at="", missing=(), types=None, stalled=(), headed=None,
+                 headers=None):
         server = self
         self.missing, self.types, self.stalled = set(missing), dict(types or {}), set(stalled)
-        self.headed = dict(headed or {})
+        self.headed, self.headers = dict(headed or {}), dict(headers or {})
         self.stopping = threading.Event()
 
         class Handler(QuietHandler):
             def end_headers(self):
                 self.send_header("Cache-Control", "no-store")
+                for name, value in server.headers.items():
+                    self.send_header(name, value)
                 super().end_headers()
 
             def guess_type(self, path):
