@@ -128,7 +128,8 @@ const BOARD_PIXELS = description.boardPixels;
 function fitBoard() {
   const ratio = window.devicePixelRatio || 1;
   const menuHeight = /** @type {HTMLElement} */ (document.getElementById("menu-bar")).offsetHeight;
-  const room = Math.min(window.innerWidth - 16, window.innerHeight - menuHeight - 16);
+  const margins = 2 * parseFloat(getComputedStyle(canvas).marginTop);
+  const room = Math.min(window.innerWidth - 16, window.innerHeight - menuHeight - 16) - margins;
   const fits = Math.floor((room * ratio) / BOARD_PIXELS);
   const scale = Math.max(1, Math.min(fits, Math.floor(LARGEST_SCALE * ratio)));
   canvas.style.width = canvas.style.height = `${(BOARD_PIXELS * scale) / ratio}px`;
