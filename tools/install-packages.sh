@@ -47,25 +47,61 @@ esac
 
 run_as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
-# apt's own output, hundreds of lines, goes to a log that is shown only when it fails.
+# apt's own output, hundreds of lines, goes to a log that is shown only when it fails; what it is
+# doing shows as one line that advances: the packages downloaded, then unpacked and set up (on a
+# terminal the line is rewritten, elsewhere a line is added every tenth of the way).
 install_missing() {
-    local missing=()
+    local missing=() package
+    declare -A named=()
     for package in "$@"; do
-        dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+        if [ -z "${named[$package]:-}" ] && ! dpkg -s "$package" >/dev/null 2>&1; then
+            missing+=("$package")
+        fi
+        named[$package]=1
     done
     [ ${#missing[@]} -ne 0 ] || return 0
-    echo "Installing ${#missing[@]} Debian packages, with what they need: ${missing[*]}"
+    local noun=packages
+    [ ${#missing[@]} -ne 1 ] || noun=package
+    echo "Installing ${#missing[@]} Debian $noun, with what they need: ${missing[*]}"
     local log
     log=$(mktemp)
-    if ! { run_as_root apt-get update -qq &&
+    echo "  Reading Debian's lists of packages"
+    # apt's progress comes on its standard error (sudo would close another descriptor), its
+    # output to the log.
+    if ! { run_as_root apt-get update -qq >"$log" 2>&1 &&
         run_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-            --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+            --no-install-recommends -o APT::Status-Fd=2 "${missing[@]}" 2>&1 >>"$log" |
+            show_progress "$log"; }; then
         cat "$log" >&2
         echo "tools/install-packages.sh: apt-get failed (its output is above)" >&2
         rm -f "$log"
         exit 1
     fi
     rm -f "$log"
+}
+
+# apt's status lines ("dlstatus:<file>:<percent>:<what>", "pmstatus:<package>:<percent>:<what>")
+# as a line of progress; anything else it says goes to the log.
+show_progress() {
+    local log=$1 line kind percent what stage shown=""
+    while IFS= read -r line; do
+        case $line in
+            dlstatus:* | pmstatus:*) IFS=: read -r kind _ percent what <<<"$line" ;;
+            *) printf '%s\n' "$line" >>"$log"; continue ;;
+        esac
+        stage=Installing
+        [ "$kind" = pmstatus ] || stage=Downloading
+        percent=${percent%%.*}
+        if [ -t 1 ]; then
+            printf '\r\033[K  %s: %3d%%  %.60s' "$stage" "$percent" "$what"
+        elif [ "$stage $((percent / 10))" != "$shown" ]; then
+            shown="$stage $((percent / 10))"
+            echo "  $stage: $percent%  $what"
+        fi
+    done
+    if [ -t 1 ]; then
+        printf '\r\033[K'
+    fi
 }
 
 install_missing "${packages[@]}"

@@ -13,25 +13,41 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 usage="usage: tools/run-game.sh [--windows | --web [--port N] [--lan]]"
+wrong() {
+    echo "tools/run-game.sh: $1" >&2
+    echo "$usage" >&2
+    exit 2
+}
+# Every option is checked before anything is installed or built.
 case "${1:-}" in
     "") program=desktop ;;
     --windows) program=windows ;;
     --web) program=web ;;
     -h | --help) sed -n '2,11s/^# \?//p' "$0"; exit 0 ;;
-    *) echo "$usage" >&2; exit 2 ;;
+    *) wrong "unknown option '$1'" ;;
 esac
 shift || true
-if [ "$program" != web ] && [ $# -ne 0 ]; then
-    echo "$usage" >&2
-    exit 2
-fi
+serving=()
+while [ $# -ne 0 ]; do
+    case "$program $1" in
+        "web --lan") serving+=(--lan) ;;
+        "web --port")
+            [[ ${2:-} =~ ^[0-9]+$ ]] && [ "$2" -ge 1 ] && [ "$2" -le 65535 ] ||
+                wrong "--port takes a port number, 1 to 65535"
+            serving+=(--port "$2")
+            shift
+            ;;
+        *) wrong "unknown option '$1'$([ "$program" = web ] || echo " for this program")" ;;
+    esac
+    shift
+done
 
 if [ "$program" = web ]; then
     tools/install-packages.sh web
     echo "Building the web page"
     cmake --preset web-page >/dev/null
     cmake --build --preset web-page
-    exec python3 tools/serve-page.py build/web-page/page --open "$@"
+    exec python3 tools/serve-page.py build/web-page/page --open "${serving[@]}"
 fi
 
 if [ -z "${DISPLAY:-}" ] && { [ "$program" = windows ] || [ -z "${WAYLAND_DISPLAY:-}" ]; }; then

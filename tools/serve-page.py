@@ -28,13 +28,18 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 
 
 def serve(folder, host, port, fixed):
-    """A server on the port, or on a free one when it is taken and not fixed."""
+    """A server on the port, or on a free one when it is taken and not fixed (then it says so and
+    ends the program)."""
     handler = functools.partial(QuietHandler, directory=folder)
     try:
         return http.server.ThreadingHTTPServer((host, port), handler)
     except OSError as error:
-        if fixed or error.errno != errno.EADDRINUSE:
+        if error.errno != errno.EADDRINUSE:
             raise
+        if fixed:
+            sys.exit(f"Port {port} is taken by another program: choose another with --port N, or "
+                     f"leave --port out to take {DEFAULT_PORT} or, when that is taken too, a free "
+                     "port.")
         print(f"Port {port} is taken: serving on a free port instead, a site of its own (the "
               "browser keeps its offline copy and installed app apart).")
         return http.server.ThreadingHTTPServer((host, 0), handler)
@@ -49,7 +54,7 @@ def network_addresses():
 def main():
     options = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     options.add_argument("folder")
-    options.add_argument("--port", type=int)
+    options.add_argument("--port", type=int, metavar="N")
     options.add_argument("--lan", action="store_true")
     options.add_argument("--open", action="store_true")
     arguments = options.parse_args()

@@ -1,6 +1,7 @@
 """tools/serve-page.py, which tools/run-game.sh --web serves the page with: one fixed port unless
-it is taken, the port asked for, and with --lan every network address and a word on what a phone
-gets over plain http. Nothing is sent off this machine: what the server listens on is read from
+it is taken, the port asked for (and a word when that one is taken), and with --lan every network
+address and a word on what a phone gets over plain http; and run-game.sh's options, checked before
+anything is installed. Nothing is sent off this machine: what the server listens on is read from
 the kernel's table, and the page is fetched from 127.0.0.1 only."""
 
 import os
@@ -11,8 +12,8 @@ import sys
 import unittest
 import urllib.request
 
-SERVE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools",
-                     "serve-page.py")
+TOOLS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools")
+SERVE = os.path.join(TOOLS, "serve-page.py")
 DEFAULT_PORT = 8264  # stated again here on purpose: the port players' browsers remember
 
 
@@ -59,6 +60,21 @@ class ServePage(unittest.TestCase):
         self.assertNotEqual(port, DEFAULT_PORT)
         asked = free_port()
         self.assertEqual(self.serve("--port", str(asked))[1], asked)
+        taken = subprocess.run([sys.executable, SERVE, os.environ["YORUNAMI_PAGE"], "--port",
+                                str(asked)], capture_output=True, text=True, timeout=10)
+        self.assertEqual(taken.returncode, 1)
+        self.assertIn(f"Port {asked} is taken by another program: choose another with --port",
+                      taken.stderr)
+
+    def test_run_game_answers_a_wrong_option_with_its_own_usage_at_once(self):
+        for options in (["--web", "--port"], ["--web", "--port", "80x"], ["--web", "--foo"],
+                        ["--windows", "--lan"]):
+            said = subprocess.run([os.path.join(TOOLS, "run-game.sh"), *options],
+                                  capture_output=True, text=True, timeout=10)
+            self.assertEqual(said.returncode, 2, options)
+            self.assertIn("usage: tools/run-game.sh [--windows | --web [--port N] [--lan]]",
+                          said.stderr)
+            self.assertEqual(said.stdout, "", options)  # nothing installed, nothing built
 
     def test_on_the_local_network_it_says_where_and_what_a_phone_gets(self):
         said, port = self.serve("--lan", "--port", str(free_port()))
