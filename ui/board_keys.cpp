@@ -100,7 +100,7 @@ void BoardCursor::repaint() const {
 
 void BoardCursor::tellCursor() const {
     if (gameActive == 1) {
-        boardEvent({BoardEvent::Kind::Cursor, at.x, at.y, 0, 0, game.getSquare(at.x, at.y)});
+        boardEvent(BoardEvent::cursor(at.x, at.y, game.getSquare(at.x, at.y)));
     }
 }
 

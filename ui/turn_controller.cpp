@@ -46,7 +46,7 @@ bool capturesTowards(int code, int dy) {
 // A press that plays nothing: the beep, and the same said.
 void reject() {
     soundBeep();
-    boardEvent({BoardEvent::Kind::Rejected});
+    boardEvent(BoardEvent::rejected());
 }
 
 int plainCode(int code) {
@@ -107,17 +107,14 @@ bool isLegalCapture(int side, int jumpedX, int jumpedY) {
 // The move just made, as it is told: the piece that moved, what it took, its crowning, and whose
 // turn it is now.
 void tellMove(int piece, int takenX, int takenY, int taken, bool again) {
-    boardEvent({BoardEvent::Kind::Moved, currentMove.fromX, currentMove.fromY, currentMove.toX,
-                currentMove.toY, piece});
+    boardEvent(BoardEvent::moved(currentMove, piece));
     if (taken != Empty) {
-        boardEvent({BoardEvent::Kind::Captured, takenX, takenY, 0, 0, taken});
+        boardEvent(BoardEvent::captured(takenX, takenY, taken));
     }
     if (crowned == 1) {
-        boardEvent({BoardEvent::Kind::Crowned, currentMove.toX, currentMove.toY});
+        boardEvent(BoardEvent::crowned(currentMove.toX, currentMove.toY));
     }
-    BoardEvent turn = currentTurn();
-    turn.again = again;
-    boardEvent(turn);
+    boardEvent(currentTurn(again));
 }
 
 // Each returns whether the move was made.
@@ -176,15 +173,13 @@ void handleClick(int x, int y) {
             currentMove.fromY = y;
             trySelect();
             if (selectionState == 1) {
-                boardEvent(
-                    {BoardEvent::Kind::Selected, x, y, 0, 0, plainCode(game.getSquare(x, y))});
+                boardEvent(BoardEvent::selected(x, y, plainCode(game.getSquare(x, y))));
             }
         } else {
             currentMove.toX = x;
             currentMove.toY = y;
             if (!playCurrentMove()) {
-                boardEvent(
-                    {BoardEvent::Kind::LetGo, currentMove.fromX, currentMove.fromY, 0, 0, piece});
+                boardEvent(BoardEvent::letGo(currentMove.fromX, currentMove.fromY, piece));
             }
         }
         return;
@@ -229,11 +224,8 @@ GameResult gameResult() {
     return GameResult::Open;
 }
 
-BoardEvent currentTurn() {
-    BoardEvent turn{BoardEvent::Kind::Turn};
-    turn.side = game.getSideToMove();
-    turn.decided = gameResult() != GameResult::Open;
-    return turn;
+BoardEvent currentTurn(bool again) {
+    return BoardEvent::turn(game.getSideToMove(), again, gameResult() != GameResult::Open);
 }
 
 void checkGameOver() {
@@ -243,9 +235,7 @@ void checkGameOver() {
     }
     gameActive = 0;
     (result == GameResult::Won ? drawWinPicture : drawLosePicture)();
-    BoardEvent shown{BoardEvent::Kind::Result};
-    shown.redWon = result == GameResult::Won;
-    boardEvent(shown);
+    boardEvent(BoardEvent::result(result == GameResult::Won));
 }
 
 void handleLeftPress(int x, int y) {
@@ -266,7 +256,7 @@ void handleRightPress() {
         unmarkSelected();
         repaintSquare(currentMove.fromX, currentMove.fromY);
         selectionState = 0;
-        boardEvent({BoardEvent::Kind::LetGo, currentMove.fromX, currentMove.fromY, 0, 0,
-                    game.getSquare(currentMove.fromX, currentMove.fromY)});
+        boardEvent(BoardEvent::letGo(currentMove.fromX, currentMove.fromY,
+                                     game.getSquare(currentMove.fromX, currentMove.fromY)));
     }
 }

@@ -26,5 +26,6 @@ void checkGameOver();
 enum class GameResult { Open, Won, Lost };
 GameResult gameResult();
 
-// Whose turn it is now, as it is told after a move; also for a new game or a command.
-BoardEvent currentTurn();
+// Whose turn it is now, as it is told after a move (`again` when the side that moved captures
+// again); also for a new game or a command.
+BoardEvent currentTurn(bool again = false);

@@ -5,19 +5,46 @@
 #include "engine/types.h"
 
 // A change a player sees on the board, told to those who cannot see it (ui/board_words.h puts it
-// in words). Which fields matter depends on the kind.
+// in words). Each kind is made by its own function, with what it carries; the other fields keep
+// their defaults.
 struct BoardEvent {
-    enum class Kind {
-        Cursor,   // the keyboard's cursor stands on (x, y), which holds piece
-        Selected, // piece on (x, y) selected
-        LetGo,    // the selection of piece on (x, y) ended without a move
-        Moved,    // piece moved from (x, y) to (toX, toY)
-        Captured, // piece on (x, y) taken
-        Crowned,  // the man on (x, y) became a king
-        Rejected, // a press that plays nothing: the beep
-        Turn,     // side is to move; again when it captures again; decided when it has lost or won
-        Result,   // the result picture shows: redWon
-    };
+    enum class Kind { Cursor, Selected, LetGo, Moved, Captured, Crowned, Rejected, Turn, Result };
+
+    // The keyboard's cursor stands on (x, y), which holds `piece`.
+    static BoardEvent cursor(int x, int y, int piece) { return {Kind::Cursor, x, y, piece}; }
+    // The piece on (x, y) selected.
+    static BoardEvent selected(int x, int y, int piece) { return {Kind::Selected, x, y, piece}; }
+    // The selection of the piece on (x, y) ended without a move.
+    static BoardEvent letGo(int x, int y, int piece) { return {Kind::LetGo, x, y, piece}; }
+    // The piece moved from (move.fromX, move.fromY) to (move.toX, move.toY).
+    static BoardEvent moved(const Move& move, int piece) {
+        BoardEvent event{Kind::Moved, move.fromX, move.fromY, piece};
+        event.toX = move.toX;
+        event.toY = move.toY;
+        return event;
+    }
+    // The piece on (x, y) taken.
+    static BoardEvent captured(int x, int y, int piece) { return {Kind::Captured, x, y, piece}; }
+    // The man on (x, y) became a king.
+    static BoardEvent crowned(int x, int y) { return {Kind::Crowned, x, y, Empty}; }
+    // A press that plays nothing: the beep.
+    static BoardEvent rejected() { return BoardEvent{Kind::Rejected}; }
+    // `side` is to move; `again` when it has captured and captures again; `decided` when one side
+    // has lost.
+    static BoardEvent turn(int side, bool again, bool decided) {
+        BoardEvent event{Kind::Turn};
+        event.side = side;
+        event.again = again;
+        event.decided = decided;
+        return event;
+    }
+    // The result picture shows.
+    static BoardEvent result(bool redWon) {
+        BoardEvent event{Kind::Result};
+        event.redWon = redWon;
+        return event;
+    }
+
     Kind kind;
     int x = 0;
     int y = 0;
@@ -28,6 +55,10 @@ struct BoardEvent {
     bool again = false;
     bool decided = false;
     bool redWon = false;
+
+private:
+    explicit BoardEvent(Kind kind) : kind(kind) {}
+    BoardEvent(Kind kind, int x, int y, int piece) : kind(kind), x(x), y(y), piece(piece) {}
 };
 
 void soundBeep();                 // a rejected press
