@@ -18,6 +18,8 @@
 //   ---------------------  --------------------------------  -----------------------------------
 //   a leaf in the loop     one above the leaves; a capture   a leaf is its balance and one draw:
 //                          that ends its chain there         no node is built for it
+//   a step scored as a     one above the leaves, plain       the same leaf, its balance with the
+//     leaf in the loop     moves of which one may crown      gain of the man crowned by the step
 //   valueOfEqualLeaves     one above the leaves, plain       the leaves differ only by their
 //                          moves that crown nobody           draws: the parities ahead tell
 //                                                            where it cuts off and how many are
