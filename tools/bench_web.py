@@ -128,7 +128,9 @@ class DevTools:
 WATCH = """
     window.longest = 0;
     new PerformanceObserver((list) => {
-      for (const task of list.getEntries()) window.longest = Math.max(window.longest, task.duration);
+      for (const task of list.getEntries()) {
+        window.longest = Math.max(window.longest, task.duration);
+      }
     }).observe({ type: "longtask" });
     const title = document.querySelector("[aria-haspopup]");
     title.addEventListener("pointerdown", (event) => (window.tappedAt = event.timeStamp),

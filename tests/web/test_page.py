@@ -134,7 +134,7 @@ class Page(unittest.TestCase):
             page.keys("Escape", "F10", "Right", "Down")
             self.assertEqual(page.focused(), "設定")
             page.keys("Return")
-            dialog = page.dialog()
+            dialog = page.opened_dialog()
             self.assertEqual(dialog["caption"], "設定")
             self.assertIn("IPAPGothic", dialog["font"])
             self.assertEqual(checked(dialog), {STRENGTH_5, MEN_12, RED_FIRST})
@@ -164,7 +164,7 @@ class Page(unittest.TestCase):
             # OK stores: 先攻 cleared, VS人 ticked and strength 4 (an arrow in its group) give a
             # new game where blue, a person, moves first; Enter is OK's.
             page.menu(1, 1)
-            self.assertEqual(checked(page.dialog()), {STRENGTH_5, MEN_12, RED_FIRST})
+            self.assertEqual(checked(page.opened_dialog()), {STRENGTH_5, MEN_12, RED_FIRST})
             page.keys("space", "Tab", "Tab", "space", *["Tab"] * 7, "Left")
             self.assertEqual(checked(page.dialog()), {ID["IDC_STRENGTH_4"], MEN_12, VS_HUMAN})
             page.keys("Return")
@@ -175,7 +175,8 @@ class Page(unittest.TestCase):
             board[(4, 4)] = BLUE_MAN_SELECTED
             page.wait_for_board(board)
             page.menu(1, 1)
-            self.assertEqual(checked(page.dialog()), {ID["IDC_STRENGTH_4"], MEN_12, VS_HUMAN})
+            self.assertEqual(checked(page.opened_dialog()),
+                             {ID["IDC_STRENGTH_4"], MEN_12, VS_HUMAN})
             page.keys("Escape")
 
             # 終了: a page the script did not open, and with a history, stays open, says the
@@ -282,17 +283,19 @@ class Update(unittest.TestCase):
                 self.assertEqual(self.version(page), ["first"] * 3)
                 self.assertFalse(self.settled(page))
 
-            # A file gone from the players' copy while the host has the next version's: the page
-            # is refused it, not given the next version's, and says that it could not load; once
-            # the host has this version's again, it is fetched, checked and kept.
-            page.run("""const kept = (await caches.keys()).find((name) => name.includes("yorunami/"));
-                        await (await caches.open(kept)).delete("page.js");
-                        window.beforeReload = true; setTimeout(() => location.reload());""")
-            page.until(lambda: page.run("return !window.beforeReload") and
-                       "(page.js" in (page.status() or ""), "the page saying page.js did not load")
+            # A file gone from the players' copy while the host has the next version's: it is
+            # refused, not taken from the next version; once the host has this version's again,
+            # it is fetched, checked and kept.
+            fetched = """const answer = await fetch("page.js");
+                         return [answer.status, (await answer.text()).includes("next version")];"""
+            page.run("""const names = await caches.keys();
+                        const kept = names.find((name) => name.includes("games/yorunami/"));
+                        await (await caches.open(kept)).delete("page.js");""")
+            self.assertEqual(page.run(fetched), [503, False])
             shutil.copyfile(os.path.join(PAGE, "page.js"), os.path.join(self.folder, "page.js"))
-            page.reload()
-            self.assertEqual(self.version(page), ["first"] * 3)
+            self.assertEqual(page.run(fetched), [200, False])
+            page.until(lambda: page.run("return (await caches.match('page.js')) !== undefined"),
+                       "page.js kept again")
             self.upload("page.js")
 
             # The rest: within a few loads players move to the next version, whole, even with
@@ -524,12 +527,12 @@ class TouchSoundAndScreens(unittest.TestCase):
     def test_the_dialog_is_laid_out_alike_where_the_canvas_cannot_measure_a_line(self):
         with WebPage() as page:
             page.menu(1, 1)
-            measured = page.dialog()["controls"]
+            measured = page.opened_dialog()["controls"]
         no_measure = "delete TextMetrics.prototype.fontBoundingBoxAscent;" \
                      "delete TextMetrics.prototype.fontBoundingBoxDescent;"
         with WebPage(before_load=no_measure) as page:
             page.menu(1, 1)
-            self.assertEqual(page.dialog()["controls"], measured)
+            self.assertEqual(page.opened_dialog()["controls"], measured)
 
 
 class KeyboardOnThePage(test_keys.KeyboardTurn):
@@ -558,6 +561,7 @@ class Heard(unittest.TestCase):
             self.assertIn(("application", "盤"), [node[:2] for node in nodes])
             self.assertTrue(any(props.get("live") == "polite" for _, _, props in nodes))
             page.menu(1, 1)
+            page.opened_dialog()
             nodes = [node[:2] for node in self.ax_nodes(page)]
             self.assertIn(("radiogroup", "強さ"), nodes)
             self.assertIn(("radiogroup", "駒の数"), nodes)
@@ -583,6 +587,7 @@ class Heard(unittest.TestCase):
                 self.assertEqual(page.run(audit), [], "with a menu open")
                 page.keys("Escape", "Escape")
                 page.menu(1, 1)
+                page.opened_dialog()
                 self.assertEqual(page.run(audit), [], "with the dialog open")
                 # On a phone too the dialog fits the screen.
                 self.assertEqual(page.run(

@@ -89,7 +89,7 @@ export class GameInWorker {
       this.page.thinking(false);
     }
     this.held = frame.settings !== null;
-    this.ended = frame.quit;
+    this.ended = this.ended || frame.quit;
     if (this.ended) {
       this.waiting = [];
     }

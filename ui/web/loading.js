@@ -61,12 +61,18 @@
   // The game's worker: one script, yorunami.js, run as a module. A browser that cannot run a worker
   // as a module never reads the type it is asked for (and would run it as a plain script).
   var asModule = false;
-  var worker = new Worker("yorunami.js", {
-    get type() {
-      asModule = true;
-      return "module";
-    }
-  });
+  var worker;
+  try {
+    worker = new Worker("yorunami.js", {
+      get type() {
+        asModule = true;
+        return "module";
+      }
+    });
+  } catch (error) {
+    startFailed(error);
+    return;
+  }
   if (!asModule) {
     worker.terminate();
     cannotRun(["module workers"]);
