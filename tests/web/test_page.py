@@ -56,7 +56,8 @@ class Page(unittest.TestCase):
 
             # The computer answers on the next press, wherever it is: one blue man steps.
             page.press_square(2, 2)
-            after = page.read_board()
+            after = page.read_board(page.wait_for(lambda screen: page.read_board(screen) != board,
+                                                  "the computer's reply"))
             changed = sorted(square for square in board if after[square] != board[square])
             self.assertEqual(len(changed), 2)
             self.assertEqual(sorted(after[square] for square in changed), [BLUE_MAN, EMPTY])
@@ -65,9 +66,12 @@ class Page(unittest.TestCase):
             # cancels one too (the last press: WebKit's driver may lose presses after it).
             page.count_tones()
             page.press_square(5, 7)
-            page.press_square(5, 3)
+            after[(5, 7)] = RED_MAN_SELECTED
             page.wait_for_board(after)
-            self.assertEqual(page.tones(), 1)
+            page.press_square(5, 3)
+            after[(5, 7)] = RED_MAN
+            page.wait_for_board(after)
+            page.until(lambda: page.tones() == 1, "the rejected press's tone")
             page.press_square(5, 7)
             after[(5, 7)] = RED_MAN_SELECTED
             page.wait_for_board(after)
@@ -486,7 +490,7 @@ class TouchSoundAndScreens(unittest.TestCase):
             page.touch_at(page.square_point(2, 6))
             page.until(lambda: page.run("return window.sound.state") == "running",
                        "the sound to run")
-            self.assertEqual(page.tones(), 1)
+            page.until(lambda: page.tones() == 1, "the rejected tap's tone")
 
             # Of two fingers only the first presses: had the second pressed, it would have moved
             # the man, and the right press after it, answered in turn, would find nothing to let go.
