@@ -189,6 +189,8 @@ class Page(unittest.TestCase):
             if ENGINE != "firefox":
                 page.load()
                 page.quit()
+                page.until(lambda: page.run("return !document.getElementById('ended').hidden"),
+                           "the page to say the game has ended")
                 self.assertEqual(page.run("return [document.getElementById('ended').hidden, "
                                           "document.getElementById('window').hidden]"),
                                  [False, True])
@@ -559,7 +561,7 @@ class Heard(unittest.TestCase):
     def test_tab_brings_the_cursor_and_the_tree_names_the_board_and_the_radio_groups(self):
         with WebPage() as page:
             page.keys("F10", "Tab")  # from the menu bar to the board
-            self.assertEqual(page.told(), "b3、赤の駒。 b3: red man.")
+            page.until(lambda: page.told() == "b3、赤の駒。 b3: red man.", "the cursor told")
             self.assertTrue(page.run("return document.getElementById('board').matches('.keyed')"))
             nodes = self.ax_nodes(page)
             self.assertIn(("application", "盤"), [node[:2] for node in nodes])
