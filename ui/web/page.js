@@ -47,7 +47,7 @@ function startedWorker() {
 // The module's WebAssembly, fetched as the page's preload asked (so once) and compiled here while
 // the worker's script loads: as it streams where the server says it is WebAssembly, else whole.
 async function compiledWasm() {
-  const missing = (why) => Object.assign(new Error(`yorunami.wasm: ${why}`), { file: "yorunami.wasm" });
+  const missing = (why) => Object.assign(new Error(why), { file: "yorunami.wasm" });
   const response = await fetch("yorunami.wasm").catch((error) => {
     throw missing(error.message);
   });
