@@ -21,9 +21,11 @@ done
 pages=("$PWD/build/web/page")
 if [ -n "${BASE:-}" ]; then
     scratch=$(mktemp -d)
-    trap 'git worktree remove --force "$scratch/tree" >/dev/null 2>&1 || true; rm -rf "$scratch"' EXIT
+    trap 'git worktree remove --force "$scratch/tree" >/dev/null 2>&1 || true
+          rm -rf "$scratch"' EXIT
     git worktree add --detach -q "$scratch/tree" "$BASE"
-    (cd "$scratch/tree" && cmake --preset web-page >/dev/null && cmake --build --preset web-page >/dev/null)
+    (cd "$scratch/tree" && cmake --preset web-page >/dev/null &&
+        cmake --build --preset web-page >/dev/null)
     pages+=("$scratch/tree/build/web-page/page")
 fi
 YORUNAMI_PICTURES=$PWD/ui/pictures PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 tools/bench_web.py \

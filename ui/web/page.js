@@ -1,6 +1,6 @@
 // @ts-check
-// The page: the board's canvas, its presses, its keys and its scale, and the start. The game runs in
-// a worker (game.js), where it paints the board's pixels and tells in words what changed; this
+// The page: the board's canvas, its presses, its keys and its scale, and the start. The game runs
+// in a worker (game.js), where it paints the board's pixels and tells in words what changed; this
 // forwards the player's events to it, shows the frames it answers with and hands its words to a
 // live region, so that the page answers at once while the computer thinks. The menu bar, the
 // settings dialog and the sound have scripts of their own.
@@ -112,7 +112,8 @@ function stopped(reason) {
 }
 
 const worker = startedWorker();
-const game = new GameInWorker(worker, await compiledWasm(), { frame: showFrame, thinking, stopped });
+const game = new GameInWorker(worker, await compiledWasm(),
+  { frame: showFrame, thinking, stopped });
 worker.addEventListener("error", (event) => {
   if (boardShown()) {
     event.preventDefault(); // reported as the game's stop
