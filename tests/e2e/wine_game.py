@@ -359,6 +359,10 @@ class GameWindow:
 
     def open_settings(self):
         self.menu(1, 1)
+        return self.opened_dialog()
+
+    def opened_dialog(self):
+        """The settings dialog, once it has opened."""
         deadline = time.monotonic() + 10
         while time.monotonic() < deadline:
             dialog = self.dialog()

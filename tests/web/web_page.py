@@ -282,12 +282,6 @@ class WebPage(GameWindow):
             "const e = document.activeElement;"
             "return e.closest('label') ? e.closest('label').textContent : e.textContent;")
 
-    def opened_dialog(self):
-        """The settings dialog once it has opened: it opens when the game has answered the command
-        and laid it out."""
-        self.until(lambda: self.dialog() is not None, "the settings dialog")
-        return self.dialog()
-
     def dialog(self):
         """The open settings dialog: its caption and its controls by id (the frames by "frame"
         and their place), each with its rectangle on the page, whether it is checked and whether

@@ -81,13 +81,18 @@ export class GameInWorker {
     }, THINKING_SHOWN_AFTER);
   }
 
-  /** @param {Frame} frame */
-  show(frame) {
+  /** The answer has come, or none will: whatever showed the computer thinking goes. */
+  noLongerThinking() {
     window.clearTimeout(this.thinkingTimer);
     if (this.thinkingShown) {
       this.thinkingShown = false;
       this.page.thinking(false);
     }
+  }
+
+  /** @param {Frame} frame */
+  show(frame) {
+    this.noLongerThinking();
     this.held = frame.settings !== null;
     this.ended = this.ended || frame.quit;
     if (this.ended) {
@@ -116,11 +121,7 @@ export class GameInWorker {
     }
     this.stopped = this.ended = true;
     this.waiting = [];
-    window.clearTimeout(this.thinkingTimer);
-    if (this.thinkingShown) {
-      this.thinkingShown = false;
-      this.page.thinking(false);
-    }
+    this.noLongerThinking();
     this.failedToStart(new Error(reason)); // before the start, the start failed
     this.page.stopped(reason);
   }

@@ -11,7 +11,8 @@
   let description = null;
   let stopped = false;
   // What the event being played did, beside its pixels and words.
-  let effects = { beeps: 0, settings: null, quit: false };
+  const noEffects = () => ({ beeps: 0, settings: null, quit: false });
+  let effects = noEffects();
 
   function stop(error) {
     if (!stopped) {
@@ -28,7 +29,7 @@
     const pixels = game.HEAPU8.slice(start, start + bytes).buffer;
     const told = game.UTF8ToString(game._pageSentences());
     self.postMessage({ pixels, told, ...effects, ...extra }, [pixels]);
-    effects = { beeps: 0, settings: null, quit: false };
+    effects = noEffects();
   }
 
   const plays = {

@@ -90,7 +90,7 @@
   }
 
   // Until the board is shown, an error is the start's: the game cannot go on. The page's module
-  // marks an error that names a file of the game that did not load, or what the browser lacks.
+  // marks an error that names a file of the game that did not load.
   function startFailed(error) {
     if (boardShown() || failed) {
       return;
@@ -98,8 +98,6 @@
     failed = true;
     if (error && error.file) {
       fileMissing(error.file, error.message);
-    } else if (error && error.lacks) {
-      cannotRun([error.lacks]);
     } else {
       var reason = String(error && error.message ? error.message : error);
       say("ゲームを始められませんでした（" + reason + "）。再読み込みしてください。",
